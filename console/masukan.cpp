@@ -1,0 +1,89 @@
+#include <algorithm>
+#include <iostream>
+#include <string>
+
+#include "console/konsol.hpp"
+
+namespace {
+
+constexpr int akhir_masukan = std::char_traits<char>::eof();
+constexpr std::int64_t terbesar = 2147483647;
+
+std::streambuf& sumber() { return *std::cin.rdbuf(); }
+
+// The next byte, not taken yet. Pending output is flushed first whenever the byte
+// is not already at hand, so a prompt is on screen before the program waits.
+int intip() {
+  if (sumber().in_avail() <= 0) std::cout.flush();
+  return sumber().sgetc();
+}
+
+void ambil() { sumber().sbumpc(); }
+
+bool spasi(int c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool digit(int c) { return c >= '0' && c <= '9'; }
+
+// Skips whitespace up to the next token; with no token left the dialogue cannot go on.
+void menuju_token() {
+  while (spasi(intip())) ambil();
+  if (intip() == akhir_masukan) {
+    std::cout << '\n';
+    akhiri_proses(1);
+  }
+}
+
+void buang_sisa_token() {
+  for (int c = intip(); c != akhir_masukan && !spasi(c); c = intip()) ambil();
+}
+
+}  // namespace
+
+char baca_karakter() {
+  menuju_token();
+  return std::char_traits<char>::to_char_type(sumber().sbumpc());
+}
+
+// Takes an optional sign and the digits after it, and stops at the first other
+// character; a token that cannot be read is consumed whole.
+Putusan baca_bilangan(std::int32_t& bilangan) {
+  menuju_token();
+  const bool negatif = intip() == '-';
+  if (negatif || intip() == '+') ambil();
+
+  // The magnitude saturates just past the limit, so any number of digits is safe.
+  const std::int64_t batas = negatif ? terbesar + 1 : terbesar;
+  std::int64_t besar = 0;
+  bool ada_digit = false;
+  for (int c = intip(); digit(c); c = intip()) {
+    ambil();
+    ada_digit = true;
+    besar = std::min(besar * 10 + (c - '0'), batas + 1);
+  }
+
+  if (!ada_digit || besar > batas) {
+    buang_sisa_token();
+    return ada_digit ? Putusan::di_luar_jangkauan : Putusan::tidak_valid;
+  }
+  bilangan = static_cast<std::int32_t>(negatif ? -besar : besar);
+  return Putusan::diterima;
+}
+
+// Keeps a word that fits the cell; a longer one is consumed whole and refused.
+Putusan baca_kata(char (&kata)[ukuran_teks_heksa]) {
+  menuju_token();
+  std::size_t panjang = 0;
+  bool terlalu_panjang = false;
+  for (int c = intip(); c != akhir_masukan && !spasi(c); c = intip()) {
+    ambil();
+    if (panjang + 1 < ukuran_teks_heksa) {
+      kata[panjang++] = std::char_traits<char>::to_char_type(c);
+    } else {
+      terlalu_panjang = true;
+    }
+  }
+  kata[panjang] = '\0';
+  return terlalu_panjang ? Putusan::di_luar_jangkauan : Putusan::diterima;
+}

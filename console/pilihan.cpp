@@ -1,0 +1,41 @@
+#include <iostream>
+
+#include "console/konsol.hpp"
+
+namespace {
+
+// Converts what a front has just read into its cell, or says why it is refused.
+void ubah_atau_tolak(Putusan bacaan, int basis, const char* pesan_tidak_valid) {
+  if (bacaan == Putusan::diterima) bacaan = ke_desimal(basis);
+  if (bacaan != Putusan::diterima) tolak_bilangan(bacaan, pesan_tidak_valid);
+}
+
+}  // namespace
+
+void pilihan_desimal() {
+  std::cout << "Masukkan bilangan desimal : ";
+  const Putusan bacaan = baca_bilangan(angka);
+  if (bacaan != Putusan::diterima) {
+    tolak_bilangan(bacaan, "Bilangan desimal tidak valid!!");
+    return;
+  }
+  desimal_ke_basis(angka, 2);
+  desimal_ke_basis(angka, 8);
+  desimal_ke_basis(angka, 16);
+}
+
+// The binary and octal digits are typed and read as one decimal number.
+void pilihan_biner() {
+  std::cout << "Masukkan bilangan biner : ";
+  ubah_atau_tolak(baca_bilangan(angka), 2, "Bilangan biner tidak valid!!");
+}
+
+void pilihan_oktal() {
+  std::cout << "Masukkan bilangan oktal : ";
+  ubah_atau_tolak(baca_bilangan(angka), 8, "Bilangan oktal tidak valid!!");
+}
+
+void pilihan_heksa() {
+  std::cout << "Masukkan bilangan hexadesimal : ";
+  ubah_atau_tolak(baca_kata(teks_heksa), 16, "Bilangan heksadesimal tidak valid!!");
+}
