@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <iostream>
+#include <limits>
 #include <string>
 
 #include "console/konsol.hpp"
@@ -7,7 +8,7 @@
 namespace {
 
 constexpr int akhir_masukan = std::char_traits<char>::eof();
-constexpr std::int64_t terbesar = 2147483647;
+constexpr std::int64_t terbesar = std::numeric_limits<std::int32_t>::max();
 
 std::streambuf& sumber() { return *std::cin.rdbuf(); }
 

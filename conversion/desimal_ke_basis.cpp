@@ -10,7 +10,8 @@ std::int32_t hasil[100];
 std::int32_t jumlah_digit;
 
 constexpr char lambang_digit[] = "0123456789ABCDEF";
-constexpr std::size_t panjang_label = 21;
+// A 32-bit pattern has its most digits in base 2.
+constexpr std::size_t digit_terbanyak = 32;
 
 const char* label(int basis) {
   switch (basis) {
@@ -33,11 +34,9 @@ void dorong_digit(std::uint32_t x, std::uint32_t basis) {
 void desimal_ke_basis(std::int32_t x, int basis) {
   dorong_digit(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(basis));
 
-  // The line is put together first and written in one piece: 32 binary digits at most.
-  char baris[panjang_label + 32 + 1];
-  std::size_t panjang = 0;
-  for (const char* huruf = label(basis); *huruf != '\0'; ++huruf) baris[panjang++] = *huruf;
-  while (jumlah_digit != 0) baris[panjang++] = lambang_digit[hasil[jumlah_digit--]];
-  baris[panjang++] = '\n';
-  std::cout.write(baris, static_cast<std::streamsize>(panjang));
+  char digit[digit_terbanyak];
+  std::streamsize panjang = 0;
+  while (jumlah_digit != 0) digit[panjang++] = lambang_digit[hasil[jumlah_digit--]];
+  std::cout << label(basis);
+  std::cout.write(digit, panjang) << '\n';
 }

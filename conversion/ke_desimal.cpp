@@ -31,7 +31,7 @@ bool semua_digit_heksa(const char* digit) {
 
 Putusan nilai_dari_digit(std::int32_t digit_desimal, int basis, std::int32_t& nilai) {
   // The magnitude in unsigned arithmetic, so that -2147483648 has one too.
-  const auto tanda_negatif = digit_desimal < 0;
+  const bool tanda_negatif = digit_desimal < 0;
   std::uint32_t x = static_cast<std::uint32_t>(digit_desimal);
   if (tanda_negatif) x = 0U - x;
 
