@@ -14,6 +14,9 @@ The text after '---' is the expected output as `cat -A` shows it: '$' ends a lin
 '^[' is the escape byte, '^@' the zero byte, '^I' a tab and '^M' a carriage return; a last line without '$' is output
 that ends without a line end. A line '{menu}' stands for the title and the menu.
 The input uses the same notation on one line. '{TEXT*N}' repeats TEXT N times.
+
+The program runs with a search path that finds no command, so a transcript also
+shows that clearing the screen starts no other program.
 """
 
 import re
@@ -32,6 +35,7 @@ MENU = (
     "$"
 )
 BATAS_WAKTU = 10
+LINGKUNGAN = {"PATH": "/nonexistent"}
 
 
 def ke_byte(teks: str) -> bytes:
@@ -55,7 +59,7 @@ def baca_transkrip(jalur: Path):
 def main() -> int:
     program, jalur = sys.argv[1], Path(sys.argv[2])
     masukan, status_harapan, keluaran_harapan = baca_transkrip(jalur)
-    hasil = subprocess.run([program], input=masukan, capture_output=True, timeout=BATAS_WAKTU)
+    hasil = subprocess.run([program], input=masukan, capture_output=True, env=LINGKUNGAN, timeout=BATAS_WAKTU)
 
     gagal = []
     if hasil.returncode != status_harapan:
