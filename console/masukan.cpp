@@ -27,6 +27,8 @@ bool spasi(int c) {
 
 bool digit(int c) { return c >= '0' && c <= '9'; }
 
+bool dalam_token(int c) { return c != akhir_masukan && !spasi(c); }
+
 // Skips whitespace up to the next token; with no token left the dialogue cannot go on.
 void menuju_token() {
   while (spasi(intip())) ambil();
@@ -37,7 +39,7 @@ void menuju_token() {
 }
 
 void buang_sisa_token() {
-  for (int c = intip(); c != akhir_masukan && !spasi(c); c = intip()) ambil();
+  for (int c = intip(); dalam_token(c); c = intip()) ambil();
 }
 
 }  // namespace
@@ -77,7 +79,7 @@ Putusan baca_kata(char (&kata)[ukuran_teks_heksa]) {
   menuju_token();
   std::size_t panjang = 0;
   bool terlalu_panjang = false;
-  for (int c = intip(); c != akhir_masukan && !spasi(c); c = intip()) {
+  for (int c = intip(); dalam_token(c); c = intip()) {
     ambil();
     if (panjang + 1 < ukuran_teks_heksa) {
       kata[panjang++] = std::char_traits<char>::to_char_type(c);
