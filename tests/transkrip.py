@@ -17,8 +17,16 @@ The input uses the same notation on one line. '{TEXT*N}' repeats TEXT N times.
 
 The program runs with a search path that finds no command, so a transcript also
 shows that clearing the screen starts no other program.
+
+    transkrip.py TRANSCRIPT [--windows [--jejak-cls TEXT]] -- COMMAND...
+
+With --windows the program is the Windows build under Wine: its line ends are turned
+from CR LF into LF before comparing, and the clearing sequence of the expected text
+becomes what "cls" leaves in the output (nothing in a pipe, unless --jejak-cls says).
 """
 
+import argparse
+import os
 import re
 import subprocess
 import sys
@@ -34,8 +42,10 @@ MENU = (
     "=============================================$\n"
     "$"
 )
+BERSIHKAN_LAYAR = "^[[H^[[2J^[[3J"
 BATAS_WAKTU = 10
-LINGKUNGAN = {"PATH": "/nonexistent"}
+# Passed on to the program from the test's own environment: Wine's prefix and the sanitizers' options.
+TERUSKAN = ("WINEPREFIX", "WINEDEBUG", "ASAN_OPTIONS", "UBSAN_OPTIONS")
 
 
 def ke_byte(teks: str) -> bytes:
@@ -45,7 +55,7 @@ def ke_byte(teks: str) -> bytes:
     return teks.encode("latin-1")
 
 
-def baca_transkrip(jalur: Path):
+def baca_transkrip(jalur: Path, jejak_cls: str | None):
     kepala, _, badan = jalur.read_text(encoding="utf-8").partition("\n---\n")
     bidang = {}
     for baris in kepala.splitlines():
@@ -53,13 +63,25 @@ def baca_transkrip(jalur: Path):
             nama, _, isi = baris.partition(":")
             bidang[nama] = isi.removeprefix(" ")
     keluaran = badan.removesuffix("\n").replace("{menu}", MENU)
+    if jejak_cls is not None:
+        keluaran = keluaran.replace(BERSIHKAN_LAYAR, jejak_cls)
     return ke_byte(bidang["masukan"]), int(bidang["status"]), ke_byte(keluaran.replace("\n", ""))
 
 
 def main() -> int:
-    program, jalur = sys.argv[1], Path(sys.argv[2])
-    masukan, status_harapan, keluaran_harapan = baca_transkrip(jalur)
-    hasil = subprocess.run([program], input=masukan, capture_output=True, env=LINGKUNGAN, timeout=BATAS_WAKTU)
+    argumen = argparse.ArgumentParser()
+    argumen.add_argument("transkrip", type=Path)
+    argumen.add_argument("--windows", action="store_true")
+    argumen.add_argument("--jejak-cls", default="")
+    argumen.add_argument("perintah", nargs="+")
+    argumen = argumen.parse_args()
+
+    jalur = argumen.transkrip
+    masukan, status_harapan, keluaran_harapan = baca_transkrip(jalur, argumen.jejak_cls if argumen.windows else None)
+    lingkungan = {"PATH": "/nonexistent"} | {nama: os.environ[nama] for nama in TERUSKAN if nama in os.environ}
+    hasil = subprocess.run(argumen.perintah, input=masukan, capture_output=True, env=lingkungan, timeout=BATAS_WAKTU)
+    if argumen.windows:
+        hasil.stdout = hasil.stdout.replace(b"\r\n", b"\n")
 
     gagal = []
     if hasil.returncode != status_harapan:
