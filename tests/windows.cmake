@@ -1,0 +1,36 @@
+# The Windows build runs under Wine, in prefixes of its own that a fixture prepares
+# and that keep one server running for the whole suite.
+find_program(WINE wine REQUIRED)
+find_program(WINESERVER wineserver REQUIRED)
+find_program(WINEBOOT wineboot REQUIRED)
+
+set(prefix_biasa ${CMAKE_CURRENT_BINARY_DIR}/wine-biasa)
+set(prefix_saksi ${CMAKE_CURRENT_BINARY_DIR}/wine-saksi)
+add_executable(saksi_perintah saksi_perintah.cpp)
+target_link_libraries(saksi_perintah PRIVATE peringatan)
+
+add_test(NAME windows.siapkan_wine
+  COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/wine.py siapkan ${prefix_biasa})
+add_test(NAME windows.siapkan_wine_saksi
+  COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/wine.py siapkan ${prefix_saksi}
+          $<TARGET_FILE:saksi_perintah>)
+add_test(NAME windows.hentikan_wine
+  COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/wine.py hentikan ${prefix_biasa})
+add_test(NAME windows.hentikan_wine_saksi
+  COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/wine.py hentikan ${prefix_saksi})
+set_tests_properties(windows.siapkan_wine PROPERTIES FIXTURES_SETUP wine_biasa)
+set_tests_properties(windows.hentikan_wine PROPERTIES FIXTURES_CLEANUP wine_biasa)
+set_tests_properties(windows.siapkan_wine_saksi PROPERTIES FIXTURES_SETUP wine_saksi)
+set_tests_properties(windows.hentikan_wine_saksi PROPERTIES FIXTURES_CLEANUP wine_saksi)
+
+# With the real command processor "cls" leaves nothing in a pipe.
+tambah_transkrip(windows.transkrip --windows -- ${WINE} $<TARGET_FILE:tavirel>)
+# With a stand-in for it, the output shows that "cls" is run, and where.
+tambah_transkrip(windows.cls --windows --jejak-cls "[/c cls]" -- ${WINE} $<TARGET_FILE:tavirel>)
+foreach(jalur IN LISTS transkrip)
+  get_filename_component(nama ${jalur} NAME_WE)
+  set_tests_properties(windows.transkrip.${nama} PROPERTIES
+    FIXTURES_REQUIRED wine_biasa ENVIRONMENT "WINEPREFIX=${prefix_biasa};WINEDEBUG=-all")
+  set_tests_properties(windows.cls.${nama} PROPERTIES
+    FIXTURES_REQUIRED wine_saksi ENVIRONMENT "WINEPREFIX=${prefix_saksi};WINEDEBUG=-all")
+endforeach()
