@@ -21,6 +21,8 @@ import threading
 from concurrent.futures import ThreadPoolExecutor
 from pathlib import Path
 
+from transkrip import MENU, ke_byte, lingkungan
+
 BENIH = 20261206
 JUMLAH = 3000
 # One fault usually fails many streams; a few of them show it.
@@ -28,20 +30,9 @@ GAGAL_TERBANYAK = 5
 BATAS_WAKTU = 10
 # A stream of a few kilobytes makes well under a megabyte of menus and notices.
 BATAS_KELUARAN = 16 * 1024 * 1024
-AWAL = (
-    b"Program Tavirel\n"
-    b"=============================================\n"
-    b"A = Desimal ke Biner, Oktal, Heksadesimal \n"
-    b"B = Biner ke Desimal, Oktal, Heksadesimal \n"
-    b"C = Oktal ke Desimal, Biner, Heksadesimal \n"
-    b"D = Heksadesimal ke Desimal, Biner, Oktal \n"
-    b"=============================================\n"
-    b"\n"
-    b"Masukkan Pilihan : "
-)
+AWAL = ke_byte(MENU.replace("\n", "")) + b"Masukkan Pilihan : "
 BERSIHKAN_LAYAR = b"\x1b[H\x1b[2J\x1b[3J"
 TERCETAK = re.compile(rb"[\x20-\x7e\n]*")
-TERUSKAN = ("ASAN_OPTIONS", "UBSAN_OPTIONS")
 
 BATAS_BILANGAN = ["0", "-0", "+5", "-", "+", "2147483647", "2147483648", "-2147483648", "-2147483649"]
 BATAS_HEKSA = ["0", "0x", "0X", "7FFFFFFF", "80000000", "FFFFFFFF", "100000000", "000000000FF", "0xfFfF"]
@@ -61,29 +52,23 @@ def panjang_token(acak: random.Random) -> int:
 
 
 def bilangan(acak: random.Random) -> str:
-    pilihan = acak.randrange(6)
-    if pilihan == 0:
-        return acak.choice(BATAS_BILANGAN)
-    if pilihan == 1:
-        return str(acak.randint(-(2**31), 2**31 - 1))
-    if pilihan == 2:
-        return acak.choice(["", "-"]) + digit(acak, "01", acak.randint(1, 11))
-    if pilihan == 3:
-        return acak.choice(["", "-", "+"]) + digit(acak, "01234567", acak.randint(1, 12))
-    if pilihan == 4:
-        return digit(acak, "0123456789", panjang_token(acak)) + acak.choice(["", "yes", "x", "\0"])
-    return sampah(acak)
+    return acak.choice([
+        lambda: acak.choice(BATAS_BILANGAN),
+        lambda: str(acak.randint(-(2**31), 2**31 - 1)),
+        lambda: acak.choice(["", "-"]) + digit(acak, "01", acak.randint(1, 11)),
+        lambda: acak.choice(["", "-", "+"]) + digit(acak, "01234567", acak.randint(1, 12)),
+        lambda: digit(acak, "0123456789", panjang_token(acak)) + acak.choice(["", "yes", "x", "\0"]),
+        lambda: sampah(acak),
+    ])()
 
 
 def kata_heksa(acak: random.Random) -> str:
-    pilihan = acak.randrange(4)
-    if pilihan == 0:
-        return acak.choice(BATAS_HEKSA)
-    if pilihan == 1:
-        return acak.choice(["", "0x", "0X"]) + digit(acak, "0123456789abcdefABCDEF", acak.randint(1, 10))
-    if pilihan == 2:
-        return digit(acak, "0123456789ABCDEFGxz-", panjang_token(acak))
-    return sampah(acak)
+    return acak.choice([
+        lambda: acak.choice(BATAS_HEKSA),
+        lambda: acak.choice(["", "0x", "0X"]) + digit(acak, "0123456789abcdefABCDEF", acak.randint(1, 10)),
+        lambda: digit(acak, "0123456789ABCDEFGxz-", panjang_token(acak)),
+        lambda: sampah(acak),
+    ])()
 
 
 def pisah(acak: random.Random) -> str:
@@ -114,9 +99,8 @@ def aliran(acak: random.Random) -> bytes:
 def jalankan(program: str, masukan: bytes) -> tuple[int | None, bytes, bytes]:
     """The status, output and standard error of one run; no status when the run had to be
     stopped because it took too long or wrote too much."""
-    lingkungan = {"PATH": "/nonexistent"} | {nama: os.environ[nama] for nama in TERUSKAN if nama in os.environ}
     proses = subprocess.Popen([program], stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
-                              env=lingkungan)
+                              env=lingkungan())
     penghenti = threading.Timer(BATAS_WAKTU, proses.kill)
     penghenti.start()
     galat = []

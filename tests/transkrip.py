@@ -55,6 +55,11 @@ def ke_byte(teks: str) -> bytes:
     return teks.encode("latin-1")
 
 
+def lingkungan() -> dict[str, str]:
+    """A search path that finds no command, and what TERUSKAN names of this process's environment."""
+    return {"PATH": "/nonexistent"} | {nama: os.environ[nama] for nama in TERUSKAN if nama in os.environ}
+
+
 def baca_transkrip(jalur: Path, jejak_cls: str | None):
     kepala, _, badan = jalur.read_text(encoding="utf-8").partition("\n---\n")
     bidang = {}
@@ -78,8 +83,7 @@ def main() -> int:
 
     jalur = argumen.transkrip
     masukan, status_harapan, keluaran_harapan = baca_transkrip(jalur, argumen.jejak_cls if argumen.windows else None)
-    lingkungan = {"PATH": "/nonexistent"} | {nama: os.environ[nama] for nama in TERUSKAN if nama in os.environ}
-    hasil = subprocess.run(argumen.perintah, input=masukan, capture_output=True, env=lingkungan, timeout=BATAS_WAKTU)
+    hasil = subprocess.run(argumen.perintah, input=masukan, capture_output=True, env=lingkungan(), timeout=BATAS_WAKTU)
     if argumen.windows:
         hasil.stdout = hasil.stdout.replace(b"\r\n", b"\n")
 

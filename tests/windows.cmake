@@ -1,8 +1,14 @@
 # The Windows build runs under Wine, in prefixes of its own that a fixture prepares
 # and that keep one server running for the whole suite.
-find_program(WINE wine REQUIRED)
-find_program(WINESERVER wineserver REQUIRED)
-find_program(WINEBOOT wineboot REQUIRED)
+# Without Wine the program is still built; the suite then has no tests, which the test
+# preset reports as an error.
+find_program(WINE wine)
+find_program(WINESERVER wineserver)
+find_program(WINEBOOT wineboot)
+if(NOT WINE OR NOT WINESERVER OR NOT WINEBOOT)
+  message(WARNING "Wine is missing: tavirel.exe is built but cannot be tested here.")
+  return()
+endif()
 
 set(prefix_biasa ${CMAKE_CURRENT_BINARY_DIR}/wine-biasa)
 set(prefix_saksi ${CMAKE_CURRENT_BINARY_DIR}/wine-saksi)
