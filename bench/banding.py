@@ -81,7 +81,7 @@ def puncak_memori(program: str, masukan: bytes) -> float:
 
 def alat(nama: str) -> str:
     """The path of a tool from the Debian package of the same name, installed if missing."""
-    jalur = shutil.which(nama) if nama != "time" else shutil.which("time", path="/usr/bin")
+    jalur = shutil.which(nama)
     if jalur is None:
         if os.geteuid() != 0 or shutil.which("apt-get") is None:
             sys.exit(f"{nama} is missing; install the Debian package {nama} first")

@@ -17,11 +17,13 @@ import re
 import signal
 import subprocess
 import sys
+import tempfile
 import threading
 from concurrent.futures import ThreadPoolExecutor
 from pathlib import Path
 
-from transkrip import MENU, ke_byte, lingkungan
+import transkrip
+from transkrip import ke_byte, lingkungan
 
 BENIH = 20261206
 JUMLAH = 3000
@@ -30,8 +32,8 @@ GAGAL_TERBANYAK = 5
 BATAS_WAKTU = 10
 # A stream of a few kilobytes makes well under a megabyte of menus and notices.
 BATAS_KELUARAN = 16 * 1024 * 1024
-AWAL = ke_byte(MENU.replace("\n", "")) + b"Masukkan Pilihan : "
-BERSIHKAN_LAYAR = b"\x1b[H\x1b[2J\x1b[3J"
+AWAL = ke_byte(transkrip.MENU.replace("\n", "")) + b"Masukkan Pilihan : "
+BERSIHKAN_LAYAR = ke_byte(transkrip.BERSIHKAN_LAYAR)
 TERCETAK = re.compile(rb"[\x20-\x7e\n]*")
 
 BATAS_BILANGAN = ["0", "-0", "+5", "-", "+", "2147483647", "2147483648", "-2147483648", "-2147483649"]
@@ -99,18 +101,16 @@ def aliran(acak: random.Random) -> bytes:
 def jalankan(program: str, masukan: bytes) -> tuple[int | None, bytes, bytes]:
     """The status, output and standard error of one run; no status when the run had to be
     stopped because it took too long or wrote too much."""
-    proses = subprocess.Popen([program], stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
-                              env=lingkungan())
+    with tempfile.TemporaryFile() as berkas:
+        berkas.write(masukan)
+        berkas.seek(0)
+        proses = subprocess.Popen([program], stdin=berkas, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                                  env=lingkungan())
     penghenti = threading.Timer(BATAS_WAKTU, proses.kill)
     penghenti.start()
     galat = []
     pembaca_galat = threading.Thread(target=lambda: galat.append(proses.stderr.read()))
     pembaca_galat.start()
-    try:
-        proses.stdin.write(masukan)
-        proses.stdin.close()
-    except BrokenPipeError:
-        pass  # the program ended before reading all of it
     keluaran = proses.stdout.read(BATAS_KELUARAN + 1)
     if len(keluaran) > BATAS_KELUARAN:
         proses.kill()

@@ -8,7 +8,9 @@ import select
 import sys
 import time
 
-BERSIHKAN_LAYAR = b"\x1b[H\x1b[2J\x1b[3J"
+import transkrip
+
+BERSIHKAN_LAYAR = transkrip.ke_byte(transkrip.BERSIHKAN_LAYAR)
 BATAS_WAKTU = 5
 
 

@@ -31,12 +31,9 @@ set_tests_properties(windows.hentikan_wine_saksi PROPERTIES FIXTURES_CLEANUP win
 
 # With the real command processor "cls" leaves nothing in a pipe.
 tambah_transkrip(windows.transkrip --windows -- ${WINE} $<TARGET_FILE:tavirel>)
+set_tests_properties(${tes_transkrip} PROPERTIES
+  FIXTURES_REQUIRED wine_biasa ENVIRONMENT "WINEPREFIX=${prefix_biasa};WINEDEBUG=-all")
 # With a stand-in for it, the output shows that "cls" is run, and where.
 tambah_transkrip(windows.cls --windows --jejak-cls "[/c cls]" -- ${WINE} $<TARGET_FILE:tavirel>)
-foreach(jalur IN LISTS transkrip)
-  get_filename_component(nama ${jalur} NAME_WE)
-  set_tests_properties(windows.transkrip.${nama} PROPERTIES
-    FIXTURES_REQUIRED wine_biasa ENVIRONMENT "WINEPREFIX=${prefix_biasa};WINEDEBUG=-all")
-  set_tests_properties(windows.cls.${nama} PROPERTIES
-    FIXTURES_REQUIRED wine_saksi ENVIRONMENT "WINEPREFIX=${prefix_saksi};WINEDEBUG=-all")
-endforeach()
+set_tests_properties(${tes_transkrip} PROPERTIES
+  FIXTURES_REQUIRED wine_saksi ENVIRONMENT "WINEPREFIX=${prefix_saksi};WINEDEBUG=-all")
