@@ -1,4 +1,5 @@
-"""Runs the program on the typed input of one transcript and compares every byte it writes.
+"""Runs the program on one transcript and compares every byte it writes, what it writes on
+standard error, and its exit status.
 
 A transcript is a small text file:
 
@@ -10,99 +11,144 @@ A transcript is a small text file:
     Masukkan Pilihan : $
     ...
 
-The text after '---' is the expected output as `cat -A` shows it: '$' ends a line,
-'^[' is the escape byte, '^@' the zero byte, '^I' a tab and '^M' a carriage return; a last line without '$' is output
-that ends without a line end. A line '{menu}' stands for the title and the menu.
-The input uses the same notation on one line. '{TEXT*N}' repeats TEXT N times.
+The text after '---' is the expected output as `cat -A` shows it: '$' ends a line, '^X' is
+Ctrl-X ('^[' the escape byte, '^@' the zero byte, '^I' a tab, '^M' a carriage return, '^D'
+Ctrl-D); a last line without '$' is output that ends without a line end. A line '{menu}' stands
+for the title and the menu of menu.txt, '{TEXT*N}' for TEXT N times. The other fields use the
+same notation:
 
-The program runs with a search path that finds no command, so a transcript also
-shows that clearing the screen starts no other program.
+    galat: TEXT            standard error (nothing, when absent)
+    stdin: PATH|tertutup   standard input read from PATH, or closed, instead of `masukan`
+    stdout: PATH|tertutup  standard output written to PATH, or closed; the expected output is empty
+    terminal: ya           run in a pseudo-terminal, typing each line of `masukan` only once the
+                           output ends in a prompt; the program must end within a second of the last
 
-    transkrip.py TRANSCRIPT [--windows [--jejak-cls TEXT]] -- COMMAND...
+The program runs with a search path that finds no command, so a transcript also shows that
+clearing the screen starts no other program.
 
-With --windows the program is the Windows build under Wine: its line ends are turned
-from CR LF into LF before comparing, and the clearing sequence of the expected text
-becomes what "cls" leaves in the output (nothing in a pipe, unless --jejak-cls says).
+    transkrip.py TRANSCRIPT [--windows WINEPREFIX] -- COMMAND...
+
+With --windows the program is the Windows build under Wine, in a prefix whose command processor
+is the stand-in that writes "[/c cls]": line ends are turned from CR LF into LF before comparing,
+and that mark stands where the expected text clears the screen.
 """
 
-import argparse
 import os
+import pty
 import re
+import select
 import subprocess
 import sys
+import termios
+import time
 from pathlib import Path
 
-MENU = (
-    "Program Tavirel$\n"
-    "=============================================$\n"
-    "A = Desimal ke Biner, Oktal, Heksadesimal $\n"
-    "B = Biner ke Desimal, Oktal, Heksadesimal $\n"
-    "C = Oktal ke Desimal, Biner, Heksadesimal $\n"
-    "D = Heksadesimal ke Desimal, Biner, Oktal $\n"
-    "=============================================$\n"
-    "$"
-)
+MENU = Path(__file__).with_name("menu.txt").read_text()
 BERSIHKAN_LAYAR = "^[[H^[[2J^[[3J"
+JEJAK_CLS = "[/c cls]"
 BATAS_WAKTU = 10
-# Passed on to the program from the test's own environment: Wine's prefix and the sanitizers' options.
-TERUSKAN = ("WINEPREFIX", "WINEDEBUG", "ASAN_OPTIONS", "UBSAN_OPTIONS")
+BATAS_REAKSI = 1
+# Output that ends in one of these is a prompt: the program waits for the user.
+AKHIR_PROMPT = (b": ", b"? ")
+LINGKUNGAN = {"PATH": "/nonexistent", "WINEDEBUG": "-all"}
 
 
 def ke_byte(teks: str) -> bytes:
-    teks = re.sub(r"\{([^{}*]+)\*(\d+)\}", lambda m: m.group(1) * int(m.group(2)), teks)
-    for tanda, byte in (("^[", "\x1b"), ("^@", "\0"), ("^I", "\t"), ("^M", "\r"), ("$", "\n")):
-        teks = teks.replace(tanda, byte)
-    return teks.encode("latin-1")
+    teks = re.sub(r"\{([^{}*]+)\*(\d+)\}", lambda m: m.group(1) * int(m.group(2)), teks.replace("\n", ""))
+    return re.sub(r"\^([@-_])", lambda m: chr(ord(m.group(1)) - 64), teks.replace("$", "\n")).encode("latin-1")
 
 
-def lingkungan() -> dict[str, str]:
-    """A search path that finds no command, and what TERUSKAN names of this process's environment."""
-    return {"PATH": "/nonexistent"} | {nama: os.environ[nama] for nama in TERUSKAN if nama in os.environ}
-
-
-def baca_transkrip(jalur: Path, jejak_cls: str | None):
-    kepala, _, badan = jalur.read_text(encoding="utf-8").partition("\n---\n")
-    bidang = {}
+def baca_transkrip(jalur: Path) -> dict[str, str]:
+    kepala, _, badan = jalur.read_text().partition("\n---\n")
+    bidang = {"masukan": "", "galat": "", "keluaran": badan.replace("{menu}\n", MENU)}
     for baris in kepala.splitlines():
-        if baris and not baris.startswith("#"):
+        if not baris.startswith("#"):
             nama, _, isi = baris.partition(":")
             bidang[nama] = isi.removeprefix(" ")
-    keluaran = badan.removesuffix("\n").replace("{menu}", MENU)
-    if jejak_cls is not None:
-        keluaran = keluaran.replace(BERSIHKAN_LAYAR, jejak_cls)
-    return ke_byte(bidang["masukan"]), int(bidang["status"]), ke_byte(keluaran.replace("\n", ""))
+    return bidang
+
+
+def aliran(jalur: str | None, mode: int):
+    """A standard stream: a pipe, the file at PATH, or None to inherit it and close it."""
+    return subprocess.PIPE if jalur is None else None if jalur == "tertutup" else os.open(jalur, mode)
+
+
+def jalankan(perintah: list[str], bidang: dict[str, str]) -> tuple[int, bytes, bytes]:
+    """Status, output and standard error of one run with its streams as the transcript says."""
+    tertutup = [n for n, nama in enumerate(("stdin", "stdout")) if bidang.get(nama) == "tertutup"]
+    if "stdin" in bidang:
+        masukan = {"stdin": aliran(bidang["stdin"], os.O_RDONLY)}
+    else:
+        masukan = {"input": ke_byte(bidang["masukan"])}
+    hasil = subprocess.run(perintah, env=LINGKUNGAN, timeout=BATAS_WAKTU, **masukan,
+                           stdout=aliran(bidang.get("stdout"), os.O_WRONLY), stderr=subprocess.PIPE,
+                           preexec_fn=lambda: [os.close(n) for n in tertutup])
+    return hasil.returncode, hasil.stdout or b"", hasil.stderr
+
+
+def di_terminal(perintah: list[str], masukan: bytes) -> tuple[int, bytes, bytes]:
+    """Status and screen of one run in a pseudo-terminal that neither echoes what is typed nor
+    changes line ends; standard error shows on the same screen."""
+    layar_fd, terminal = pty.openpty()
+    mode = termios.tcgetattr(terminal)
+    mode[1] &= ~termios.OPOST
+    mode[3] &= ~termios.ECHO
+    termios.tcsetattr(terminal, termios.TCSANOW, mode)
+    proses = subprocess.Popen(perintah, env=LINGKUNGAN, stdin=terminal, stdout=terminal, stderr=terminal)
+    os.close(terminal)
+    try:
+        layar = baca_layar(layar_fd, BATAS_WAKTU)
+        for baris in re.findall(rb"[^\n]*\n|[^\n]+", masukan):
+            assert layar.endswith(AKHIR_PROMPT), f"no prompt on screen before {baris!r} is typed: {layar[-80:]!r}"
+            os.write(layar_fd, baris)
+            layar += baca_layar(layar_fd, BATAS_REAKSI)
+        return proses.wait(BATAS_REAKSI), layar, b""
+    finally:
+        proses.kill()
+
+
+def baca_layar(layar_fd: int, batas: float) -> bytes:
+    """What the program writes next on the terminal, until it shows a prompt, closes the
+    terminal, or time is up."""
+    baru = b""
+    akhir = time.monotonic() + batas
+    while not baru.endswith(AKHIR_PROMPT) and select.select([layar_fd], [], [], max(akhir - time.monotonic(), 0))[0]:
+        try:
+            potongan = os.read(layar_fd, 4096)
+        except OSError:  # how Linux tells that the terminal is closed
+            potongan = b""
+        if not potongan:
+            break
+        baru += potongan
+    return baru
+
+
+def beda(nama: str, tertulis: bytes, harapan: bytes) -> list[str]:
+    """Where the bytes written first differ from those expected, if they do."""
+    if tertulis == harapan:
+        return []
+    i = next((i for i, (a, b) in enumerate(zip(tertulis, harapan)) if a != b), min(len(tertulis), len(harapan)))
+    return [f"{nama} differs from byte {i}:\n  written:  {tertulis[max(0, i - 40):i + 60]!r}\n"
+            f"  expected: {harapan[max(0, i - 40):i + 60]!r}"]
 
 
 def main() -> int:
-    argumen = argparse.ArgumentParser()
-    argumen.add_argument("transkrip", type=Path)
-    argumen.add_argument("--windows", action="store_true")
-    argumen.add_argument("--jejak-cls", default="")
-    argumen.add_argument("perintah", nargs="+")
-    argumen = argumen.parse_args()
+    jalur, windows, perintah = Path(sys.argv[1]), sys.argv[2] == "--windows", sys.argv[sys.argv.index("--") + 1:]
+    if windows:
+        LINGKUNGAN["WINEPREFIX"] = sys.argv[3]
+    bidang = baca_transkrip(jalur)
+    if bidang.get("terminal") == "ya":
+        status, keluaran, galat = di_terminal(perintah, ke_byte(bidang["masukan"]))
+    else:
+        status, keluaran, galat = jalankan(perintah, bidang)
+    if windows:
+        bidang["keluaran"] = bidang["keluaran"].replace(BERSIHKAN_LAYAR, JEJAK_CLS)
+        keluaran, galat = keluaran.replace(b"\r\n", b"\n"), galat.replace(b"\r\n", b"\n")
 
-    jalur = argumen.transkrip
-    masukan, status_harapan, keluaran_harapan = baca_transkrip(jalur, argumen.jejak_cls if argumen.windows else None)
-    hasil = subprocess.run(argumen.perintah, input=masukan, capture_output=True, env=lingkungan(), timeout=BATAS_WAKTU)
-    if argumen.windows:
-        hasil.stdout = hasil.stdout.replace(b"\r\n", b"\n")
-
-    gagal = []
-    if hasil.returncode != status_harapan:
-        gagal.append(f"status {hasil.returncode}, expected {status_harapan}")
-    if hasil.stdout != keluaran_harapan:
-        sama = 0
-        while sama < min(len(hasil.stdout), len(keluaran_harapan)) and hasil.stdout[sama] == keluaran_harapan[sama]:
-            sama += 1
-        gagal.append(
-            f"output differs from byte {sama}:\n"
-            f"  written:  {hasil.stdout[max(0, sama - 40):sama + 60]!r}\n"
-            f"  expected: {keluaran_harapan[max(0, sama - 40):sama + 60]!r}"
-        )
-    if hasil.stderr:
-        gagal.append(f"wrote to standard error: {hasil.stderr[:200]!r}")
-    for pesan in gagal:
-        print(f"{jalur.name}: {pesan}")
+    gagal = [] if str(status) == bidang["status"] else [f"status {status}, expected {bidang['status']}"]
+    gagal += beda("output", keluaran, ke_byte(bidang["keluaran"]))
+    gagal += beda("standard error", galat, ke_byte(bidang["galat"]))
+    print("\n".join(f"{jalur.name}: {pesan}" for pesan in gagal))
     return 1 if gagal else 0
 
 
