@@ -26,26 +26,15 @@ ULANGAN = 3
 
 
 def sesi(jumlah: int) -> tuple[bytes, list[int]]:
-    """A session of `jumlah` conversions, the four options mixed, each answered "y" but the
-    last, and the decimal value of each number typed."""
+    """A session of `jumlah` conversions of random 32-bit values, the four options mixed, each
+    answered "y" but the last, and the decimal value of each number typed."""
     acak = random.Random(BENIH)
     baris, nilai = [], []
     for i in range(jumlah):
         pilihan = acak.choice("abcd")
-        tanda = acak.choice([1, -1])
-        if pilihan == "a":
-            x = acak.randint(-(2**31), 2**31 - 1)
-            ketikan = str(x)
-        elif pilihan == "b":
-            x = tanda * acak.randrange(2**10)  # ten binary digits at most
-            ketikan = ("-" if x < 0 else "") + format(abs(x), "b")
-        elif pilihan == "c":
-            x = tanda * acak.randrange(2**30)  # ten octal digits, the first of them 1 at most
-            ketikan = ("-" if x < 0 else "") + format(abs(x), "o")
-        else:
-            pola = acak.randrange(2**32)
-            x = pola - 2**32 if pola >= 2**31 else pola
-            ketikan = format(pola, "X")
+        pola = acak.randrange(2**32)
+        x = pola - 2**32 if pola >= 2**31 else pola
+        ketikan = str(x) if pilihan == "a" else format(pola, {"b": "b", "c": "o", "d": "X"}[pilihan])
         jawaban = "n" if i == jumlah - 1 else "y"
         baris.append(f"{pilihan}\n{ketikan}\n{jawaban}\n")
         nilai.append(x)

@@ -24,7 +24,11 @@ void tolak_bilangan(Putusan putusan, const char* pesan_tidak_valid);
 // before a token starts, each of them writes a line end and ends the process
 // with status 1.
 char baca_karakter();
-Putusan baca_bilangan(std::int32_t& bilangan);
+// Takes an optional sign and the digits 0 to 9 after it, up to the first other character,
+// as a number of basis 10 (signed 32-bit), 2 or 8 (a 32-bit pattern). A number with no
+// digit, a digit not below the basis, or too large a value is refused and thrown away
+// with the rest of its token.
+Putusan baca_bilangan(int basis, std::int32_t& bilangan);
 Putusan baca_kata(char (&kata)[ukuran_teks_heksa]);
 
 // Platform.

@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <iostream>
-#include <limits>
 #include <string>
 
 #include "console/konsol.hpp"
@@ -8,7 +7,8 @@
 namespace {
 
 constexpr int akhir_masukan = std::char_traits<char>::eof();
-constexpr std::int64_t terbesar = std::numeric_limits<std::int32_t>::max();
+constexpr std::int64_t pola_terbesar = 0xFFFFFFFF;
+constexpr std::int64_t desimal_terbesar = 0x7FFFFFFF;
 
 std::streambuf& sumber() { return *std::cin.rdbuf(); }
 
@@ -42,6 +42,12 @@ void buang_sisa_token() {
   for (int c = intip(); dalam_token(c); c = intip()) ambil();
 }
 
+// A decimal number is signed 32-bit; a binary or octal one is any 32-bit pattern.
+std::int64_t besaran_terbesar(int basis, bool negatif) {
+  if (basis != 10) return pola_terbesar;
+  return negatif ? desimal_terbesar + 1 : desimal_terbesar;
+}
+
 }  // namespace
 
 char baca_karakter() {
@@ -49,28 +55,29 @@ char baca_karakter() {
   return std::char_traits<char>::to_char_type(sumber().sbumpc());
 }
 
-// Takes an optional sign and the digits after it, and stops at the first other
-// character; a token that cannot be read is consumed whole.
-Putusan baca_bilangan(std::int32_t& bilangan) {
+Putusan baca_bilangan(int basis, std::int32_t& bilangan) {
   menuju_token();
   const bool negatif = intip() == '-';
   if (negatif || intip() == '+') ambil();
 
   // The magnitude saturates just past the limit, so any number of digits is safe.
-  const std::int64_t batas = negatif ? terbesar + 1 : terbesar;
+  const std::int64_t batas = besaran_terbesar(basis, negatif);
   std::int64_t besar = 0;
   bool ada_digit = false;
+  bool digit_salah = false;
   for (int c = intip(); digit(c); c = intip()) {
     ambil();
     ada_digit = true;
-    besar = std::min(besar * 10 + (c - '0'), batas + 1);
+    digit_salah = digit_salah || c - '0' >= basis;
+    besar = std::min(besar * basis + (c - '0'), batas + 1);
   }
 
-  if (!ada_digit || besar > batas) {
+  if (!ada_digit || digit_salah || besar > batas) {
     buang_sisa_token();
-    return ada_digit ? Putusan::di_luar_jangkauan : Putusan::tidak_valid;
+    return ada_digit && !digit_salah ? Putusan::di_luar_jangkauan : Putusan::tidak_valid;
   }
-  bilangan = static_cast<std::int32_t>(negatif ? -besar : besar);
+  // A minus sign negates modulo 2^32, which gives a negative number its 32-bit pattern.
+  bilangan = static_cast<std::int32_t>(static_cast<std::uint32_t>(negatif ? -besar : besar));
   return Putusan::diterima;
 }
 

@@ -14,7 +14,7 @@ void ubah_atau_tolak(Putusan bacaan, int basis, const char* pesan_tidak_valid) {
 
 void pilihan_desimal() {
   std::cout << "Masukkan bilangan desimal : ";
-  const Putusan bacaan = baca_bilangan(angka);
+  const Putusan bacaan = baca_bilangan(10, angka);
   if (bacaan != Putusan::diterima) {
     tolak_bilangan(bacaan, "Bilangan desimal tidak valid!!");
     return;
@@ -24,15 +24,14 @@ void pilihan_desimal() {
   desimal_ke_basis(angka, 16);
 }
 
-// The binary and octal digits are typed and read as one decimal number.
 void pilihan_biner() {
   std::cout << "Masukkan bilangan biner : ";
-  ubah_atau_tolak(baca_bilangan(angka), 2, "Bilangan biner tidak valid!!");
+  ubah_atau_tolak(baca_bilangan(2, angka), 2, "Bilangan biner tidak valid!!");
 }
 
 void pilihan_oktal() {
   std::cout << "Masukkan bilangan oktal : ";
-  ubah_atau_tolak(baca_bilangan(angka), 8, "Bilangan oktal tidak valid!!");
+  ubah_atau_tolak(baca_bilangan(8, angka), 8, "Bilangan oktal tidak valid!!");
 }
 
 void pilihan_heksa() {

@@ -1,4 +1,5 @@
 #include <cstring>
+#include <initializer_list>
 #include <iostream>
 
 #include "conversion/konversi.hpp"
@@ -27,27 +28,8 @@ bool semua_digit_heksa(const char* digit) {
   return true;
 }
 
-}  // namespace
-
-Putusan nilai_dari_digit(std::int32_t digit_desimal, int basis, std::int32_t& nilai) {
-  // The magnitude in unsigned arithmetic, so that -2147483648 has one too.
-  const bool tanda_negatif = digit_desimal < 0;
-  std::uint32_t x = static_cast<std::uint32_t>(digit_desimal);
-  if (tanda_negatif) x = 0U - x;
-
-  // Ten digits at most, so both the place value and the sum stay below 2^31.
-  std::int32_t jumlah = 0;
-  std::int32_t pangkat = 1;
-  for (; x > 0; x /= 10) {
-    sisa = static_cast<std::int32_t>(x % 10);
-    if (sisa >= basis) return Putusan::tidak_valid;
-    jumlah += pangkat * sisa;
-    pangkat *= basis;
-  }
-  nilai = tanda_negatif ? -jumlah : jumlah;
-  return Putusan::diterima;
-}
-
+// The value of a hexadecimal word: an optional "0x" or "0X", then digits in either case,
+// at most eight of them after the leading zeros.
 Putusan nilai_dari_heksa(const char* teks, std::int32_t& nilai) {
   const char* digit = lewati_awalan_heksa(teks);
   if (*digit == '\0' || !semua_digit_heksa(digit)) return Putusan::tidak_valid;
@@ -68,11 +50,15 @@ Putusan nilai_dari_heksa(const char* teks, std::int32_t& nilai) {
   return Putusan::diterima;
 }
 
+}  // namespace
+
 Putusan ke_desimal(int basis) {
-  std::int32_t nilai = 0;
-  const Putusan putusan =
-      basis == 16 ? nilai_dari_heksa(teks_heksa, nilai) : nilai_dari_digit(angka, basis, nilai);
-  if (putusan != Putusan::diterima) return putusan;
+  // A binary or octal number was read as its value; a hexadecimal one comes as a word.
+  std::int32_t nilai = angka;
+  if (basis == 16) {
+    const Putusan putusan = nilai_dari_heksa(teks_heksa, nilai);
+    if (putusan != Putusan::diterima) return putusan;
+  }
 
   std::cout << "Hasil desimal      : " << nilai << '\n';
   for (const int basis_lain : {2, 8, 16}) {

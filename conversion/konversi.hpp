@@ -8,7 +8,7 @@
 // Room in teks_heksa: the longest word it keeps plus its terminating zero byte.
 inline constexpr std::size_t ukuran_teks_heksa = 100;
 
-// The number typed for option A, B or C.
+// The number typed for option A, B or C: its value, for B and C a 32-bit pattern.
 extern std::int32_t angka;
 // The word typed for option D, ended by a zero byte.
 extern char teks_heksa[ukuran_teks_heksa];
@@ -22,14 +22,7 @@ enum class Putusan { diterima, tidak_valid, di_luar_jangkauan };
 // 32-bit two's-complement pattern.
 void desimal_ke_basis(std::int32_t x, int basis);
 
-// Reads the input cell of basis 2, 8 (angka) or 16 (teks_heksa) and writes its
-// decimal line and the two other result lines; writes nothing when it refuses.
+// Takes the number of basis 2 or 8 from angka, or reads the word of basis 16 in
+// teks_heksa, and writes its decimal line and the two other result lines; writes
+// nothing when it refuses.
 Putusan ke_desimal(int basis);
-
-// The value of digits of basis 2 or 8 that were typed as the decimal number
-// digit_desimal; its sign carries over to the value.
-Putusan nilai_dari_digit(std::int32_t digit_desimal, int basis, std::int32_t& nilai);
-
-// The value of a hexadecimal word: an optional "0x" or "0X", then digits in either
-// case, at most eight of them after the leading zeros.
-Putusan nilai_dari_heksa(const char* teks, std::int32_t& nilai);
