@@ -19,10 +19,15 @@ void pilihan_heksa();
 // Notices.
 void kode_salah();
 void tolak_bilangan(Putusan putusan, const char* pesan_tidak_valid);
+// Ends the dialogue once what was written is sent; when it cannot be sent, a line on
+// standard error says so and the status is 1.
+[[noreturn]] void akhiri_dialog(int status);
+// Ends the dialogue where the input ends or fails: a line end, status 1, and a line on
+// standard error when reading failed.
+[[noreturn]] void masukan_habis();
 
-// Typed input, one whitespace-separated token at a time. When the input ends
-// before a token starts, each of them writes a line end and ends the process
-// with status 1.
+// Typed input, one whitespace-separated token at a time. When the input ends before a
+// token starts, each of them ends the dialogue through masukan_habis.
 char baca_karakter();
 // Takes an optional sign and the digits 0 to 9 after it, up to the first other character,
 // as a number of basis 10 (signed 32-bit), 2 or 8 (a 32-bit pattern). A number with no
@@ -33,4 +38,5 @@ Putusan baca_kata(char (&kata)[ukuran_teks_heksa]);
 
 // Platform.
 void bersihkan_layar();
+// Ends the process at once, without exit handlers and without sending pending output.
 [[noreturn]] void akhiri_proses(int status);

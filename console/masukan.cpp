@@ -12,11 +12,15 @@ constexpr std::int64_t desimal_terbesar = 0x7FFFFFFF;
 
 std::streambuf& sumber() { return *std::cin.rdbuf(); }
 
-// The next byte, not taken yet. Pending output is flushed first whenever the byte
-// is not already at hand, so a prompt is on screen before the program waits.
+// The next byte, not taken yet, or akhir_masukan once the input has ended or failed. A
+// byte not already at hand is read through the stream, after pending output is sent so
+// that a prompt is on screen before the program waits. The stream is never read again
+// after its end, as a terminal would wait for a second Ctrl-D, and it records a failed
+// read as its bad state.
 int intip() {
-  if (sumber().in_avail() <= 0) std::cout.flush();
-  return sumber().sgetc();
+  if (sumber().in_avail() > 0) return sumber().sgetc();
+  if (!std::cout.flush()) akhiri_dialog(1);
+  return std::cin.peek();
 }
 
 void ambil() { sumber().sbumpc(); }
@@ -32,10 +36,7 @@ bool dalam_token(int c) { return c != akhir_masukan && !spasi(c); }
 // Skips whitespace up to the next token; with no token left the dialogue cannot go on.
 void menuju_token() {
   while (spasi(intip())) ambil();
-  if (intip() == akhir_masukan) {
-    std::cout << '\n';
-    akhiri_proses(1);
-  }
+  if (intip() == akhir_masukan) masukan_habis();
 }
 
 void buang_sisa_token() {
@@ -81,13 +82,16 @@ Putusan baca_bilangan(int basis, std::int32_t& bilangan) {
   return Putusan::diterima;
 }
 
-// Keeps a word that fits the cell; a longer one is consumed whole and refused.
+// Keeps a word that fits the cell; a longer one is consumed whole and refused. A zero byte
+// would end the word in its cell, so a word holding one is refused as no number.
 Putusan baca_kata(char (&kata)[ukuran_teks_heksa]) {
   menuju_token();
   std::size_t panjang = 0;
   bool terlalu_panjang = false;
+  bool ada_nol = false;
   for (int c = intip(); dalam_token(c); c = intip()) {
     ambil();
+    ada_nol = ada_nol || c == '\0';
     if (panjang + 1 < ukuran_teks_heksa) {
       kata[panjang++] = std::char_traits<char>::to_char_type(c);
     } else {
@@ -95,5 +99,6 @@ Putusan baca_kata(char (&kata)[ukuran_teks_heksa]) {
     }
   }
   kata[panjang] = '\0';
-  return terlalu_panjang ? Putusan::di_luar_jangkauan : Putusan::diterima;
+  if (terlalu_panjang) return Putusan::di_luar_jangkauan;
+  return ada_nol ? Putusan::tidak_valid : Putusan::diterima;
 }

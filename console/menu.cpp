@@ -29,7 +29,7 @@ void tanya_coba_lagi() {
       bersihkan_layar();
       return;
     }
-    if (coba_lagi == 'N' || coba_lagi == 'n') akhiri_proses(0);
+    if (coba_lagi == 'N' || coba_lagi == 'n') akhiri_dialog(0);
     kode_salah();
   }
 }

@@ -11,3 +11,17 @@ void tolak_bilangan(Putusan putusan, const char* pesan_tidak_valid) {
   const bool terlalu_besar = putusan == Putusan::di_luar_jangkauan;
   std::cout << (terlalu_besar ? "Bilangan di luar jangkauan!!" : pesan_tidak_valid) << '\n';
 }
+
+void akhiri_dialog(int status) {
+  if (!std::cout.flush()) {
+    std::cerr << "Gagal menulis keluaran!!\n";
+    status = 1;
+  }
+  akhiri_proses(status);
+}
+
+void masukan_habis() {
+  if (std::cin.bad()) std::cerr << "Gagal membaca masukan!!\n";
+  std::cout << '\n';
+  akhiri_dialog(1);
+}

@@ -22,8 +22,4 @@ constexpr char urutan_bersihkan_layar[] = "\x1b[H\x1b[2J\x1b[3J";
 void bersihkan_layar() { std::cout << urutan_bersihkan_layar; }
 #endif
 
-// Ends at once, without exit handlers; what was written is flushed first.
-void akhiri_proses(int status) {
-  std::cout.flush();
-  _exit(status);
-}
+void akhiri_proses(int status) { _exit(status); }
