@@ -1,6 +1,12 @@
-# The transcripts of the Windows program under Wine. Wine runs in a prefix of its own,
-# where a stand-in for the command processor writes "[/c cls]" where the screen is
-# cleared, and where a fixture keeps one server up for the suite.
+# The Windows program: its file as users get it, then the transcripts under Wine. Wine runs
+# in a prefix of its own, where a stand-in for the command processor writes "[/c cls]"
+# where the screen is cleared, and where a fixture keeps one server up for the suite.
+add_test(NAME windows.berkas
+  COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/berkas_windows.py
+          $<TARGET_FILE:tavirel> ${PROJECT_VERSION} ${CMAKE_OBJDUMP} ${CMAKE_RC_COMPILER} --
+          ${CMAKE_COMMAND} -S ${PROJECT_SOURCE_DIR} --toolchain ${CMAKE_TOOLCHAIN_FILE}
+          -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE} -DBUILD_TESTING=OFF -B ${CMAKE_CURRENT_BINARY_DIR}/ulang)
+
 # Without Wine the program is still built, and its transcripts are left out.
 find_program(WINE wine)
 if(NOT WINE)
