@@ -39,6 +39,7 @@ import re
 import select
 import subprocess
 import sys
+import tempfile
 import termios
 import time
 from pathlib import Path
@@ -74,15 +75,17 @@ def aliran(jalur: str | None, mode: int):
 
 
 def jalankan(perintah: list[str], bidang: dict[str, str]) -> tuple[int, bytes, bytes]:
-    """Status, output and standard error of one run with its streams as the transcript says."""
+    """Status, output and standard error of one run with its streams as the transcript says.
+    What is typed comes from a file, all of it at hand from the start, so that every run
+    sends its output at the same moments."""
     tertutup = [n for n, nama in enumerate(("stdin", "stdout")) if bidang.get(nama) == "tertutup"]
-    if "stdin" in bidang:
-        masukan = {"stdin": aliran(bidang["stdin"], os.O_RDONLY)}
-    else:
-        masukan = {"input": ke_byte(bidang["masukan"])}
-    hasil = subprocess.run(perintah, env=LINGKUNGAN, timeout=BATAS_WAKTU, **masukan,
-                           stdout=aliran(bidang.get("stdout"), os.O_WRONLY), stderr=subprocess.PIPE,
-                           preexec_fn=lambda: [os.close(n) for n in tertutup])
+    with tempfile.TemporaryFile() as ketikan:
+        ketikan.write(ke_byte(bidang["masukan"]))
+        ketikan.seek(0)
+        hasil = subprocess.run(
+            perintah, env=LINGKUNGAN, timeout=BATAS_WAKTU, stderr=subprocess.PIPE,
+            stdin=aliran(bidang["stdin"], os.O_RDONLY) if "stdin" in bidang else ketikan,
+            stdout=aliran(bidang.get("stdout"), os.O_WRONLY), preexec_fn=lambda: [os.close(n) for n in tertutup])
     return hasil.returncode, hasil.stdout or b"", hasil.stderr
 
 
