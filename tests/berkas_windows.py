@@ -7,7 +7,8 @@ end in CR LF, as Notepad wants them.
 
     berkas_windows.py EXE VERSION OBJDUMP WINDRES -- CONFIGURE-COMMAND... -B FOLDER
 
-The configure command makes the folder of the second build.
+The configure command, run by the CMake that builds and packs, makes the folder of the
+second build.
 """
 
 import re
@@ -24,8 +25,9 @@ def teks(*perintah) -> str:
 def main() -> int:
     exe, versi, objdump, windres, _, *konfigurasi = sys.argv[1:]
     ulang = Path(konfigurasi[-1])
-    for perintah in (konfigurasi, ["cmake", "--build", ulang, "--target", "tavirel"],
-                     ["cpack", "--config", ulang / "CPackConfig.cmake", "-B", ulang]):
+    cmake = Path(konfigurasi[0])
+    for perintah in (konfigurasi, [cmake, "--build", ulang, "--target", "tavirel"],
+                     [cmake.with_name("cpack"), "--config", ulang / "CPackConfig.cmake", "-B", ulang]):
         teks(*perintah)
     with zipfile.ZipFile(ulang / f"tavirel-{versi}-win32.zip") as arsip:
         isi = {nama: arsip.read(nama) for nama in arsip.namelist()}
