@@ -68,9 +68,10 @@ Putusan baca_bilangan(int basis, std::int32_t& bilangan) {
   bool digit_salah = false;
   for (int c = intip(); digit(c); c = intip()) {
     ambil();
+    const int nilai_digit = c - '0';
     ada_digit = true;
-    digit_salah = digit_salah || c - '0' >= basis;
-    besar = std::min(besar * basis + (c - '0'), batas + 1);
+    digit_salah = digit_salah || nilai_digit >= basis;
+    besar = std::min(besar * basis + nilai_digit, batas + 1);
   }
 
   if (!ada_digit || digit_salah || besar > batas) {
