@@ -22,9 +22,9 @@ void tolak_bilangan(Putusan putusan, const char* pesan_tidak_valid);
 // Ends the dialogue once what was written is sent; when it cannot be sent, a line on
 // standard error says so and the status is 1.
 [[noreturn]] void akhiri_dialog(int status);
-// Ends the dialogue where the input ends or fails: a line end, status 1, and a line on
-// standard error when reading failed.
-[[noreturn]] void masukan_habis();
+// Ends the dialogue where the input ends or fails: a line end, status 1, and after it a
+// line on standard error when reading failed.
+[[noreturn]] void masukan_habis(bool gagal);
 
 // Typed input, one whitespace-separated token at a time. When the input ends before a
 // token starts, each of them ends the dialogue through masukan_habis.
@@ -34,9 +34,13 @@ char baca_karakter();
 // digit, a digit not below the basis, or too large a value is refused and thrown away
 // with the rest of its token.
 Putusan baca_bilangan(int basis, std::int32_t& bilangan);
+// Takes a word of any length and keeps in the cell what judging it as hexadecimal needs.
 Putusan baca_kata(char (&kata)[ukuran_teks_heksa]);
 
 // Platform.
 void bersihkan_layar();
 // Ends the process at once, without exit handlers and without sending pending output.
 [[noreturn]] void akhiri_proses(int status);
+// Reads what standard input has at hand, waiting for at least one byte: the number of
+// bytes read, 0 at the end of the input, below 0 when the read failed.
+int baca_masukan(char* tujuan, int ukuran);

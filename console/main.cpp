@@ -3,9 +3,8 @@
 #include "console/konsol.hpp"
 
 int main(int, char**) {
-  // The streams get buffers of their own; the reader flushes the output itself
-  // whenever it might have to wait for the user.
+  // Standard output gets a buffer of its own, which the reader of typed input sends
+  // whenever the program may have to wait for the user.
   std::ios::sync_with_stdio(false);
-  std::cin.tie(nullptr);
   jalankan_menu();
 }

@@ -10,20 +10,37 @@ constexpr int akhir_masukan = std::char_traits<char>::eof();
 constexpr std::int64_t pola_terbesar = 0xFFFFFFFF;
 constexpr std::int64_t desimal_terbesar = 0x7FFFFFFF;
 
-std::streambuf& sumber() { return *std::cin.rdbuf(); }
+// Every typed byte comes through this buffer, filled from standard input only when it is
+// empty; the bytes from `awal` up to `akhir` are not taken yet.
+constexpr int ukuran_penyangga = 1 << 16;
+char penyangga[ukuran_penyangga];
+int awal = 0;
+int akhir = 0;
 
-// The next byte, not taken yet, or akhir_masukan once the input has ended or failed. A
-// byte not already at hand is read through the stream, after pending output is sent so
-// that a prompt is on screen before the program waits. The stream is never read again
-// after its end, as a terminal would wait for a second Ctrl-D, and it records a failed
-// read as its bad state.
-int intip() {
-  if (sumber().in_avail() > 0) return sumber().sgetc();
+enum class Keadaan { terbuka, habis, gagal };
+Keadaan keadaan_masukan = Keadaan::terbuka;
+
+// Fills the empty buffer. Pending output is sent first, since the program may now wait
+// for the user and the prompt must be on screen. An end or a failed read is final.
+void isi_penyangga() {
   if (!std::cout.flush()) akhiri_dialog(1);
-  return std::cin.peek();
+  const int terbaca = baca_masukan(penyangga, ukuran_penyangga);
+  if (terbaca > 0) {
+    awal = 0;
+    akhir = terbaca;
+  } else {
+    keadaan_masukan = terbaca == 0 ? Keadaan::habis : Keadaan::gagal;
+  }
 }
 
-void ambil() { sumber().sbumpc(); }
+// The next byte, not taken yet, or akhir_masukan once the input has ended or failed.
+int intip() {
+  if (awal == akhir && keadaan_masukan == Keadaan::terbuka) isi_penyangga();
+  return awal < akhir ? std::char_traits<char>::to_int_type(penyangga[awal]) : akhir_masukan;
+}
+
+// Takes the byte that intip has just shown.
+void ambil() { ++awal; }
 
 bool spasi(int c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -36,7 +53,7 @@ bool dalam_token(int c) { return c != akhir_masukan && !spasi(c); }
 // Skips whitespace up to the next token; with no token left the dialogue cannot go on.
 void menuju_token() {
   while (spasi(intip())) ambil();
-  if (intip() == akhir_masukan) masukan_habis();
+  if (intip() == akhir_masukan) masukan_habis(keadaan_masukan == Keadaan::gagal);
 }
 
 void buang_sisa_token() {
@@ -49,11 +66,21 @@ std::int64_t besaran_terbesar(int basis, bool negatif) {
   return negatif ? desimal_terbesar + 1 : desimal_terbesar;
 }
 
+// A zero that adds nothing to a word already kept as two zeros after an optional "0x":
+// a leading zero, dropped so that a word of any length fits the cell. Two are kept so
+// that dropping never makes a "0x" of "00x".
+bool nol_berlebih(const char* kata, std::size_t panjang, bool hanya_nol_dan_x, char c) {
+  return c == '0' && hanya_nol_dan_x && panjang >= 2 && kata[panjang - 1] == '0' &&
+         kata[panjang - 2] == '0';
+}
+
 }  // namespace
 
 char baca_karakter() {
   menuju_token();
-  return std::char_traits<char>::to_char_type(sumber().sbumpc());
+  const int c = intip();
+  ambil();
+  return std::char_traits<char>::to_char_type(c);
 }
 
 Putusan baca_bilangan(int basis, std::int32_t& bilangan) {
@@ -83,23 +110,27 @@ Putusan baca_bilangan(int basis, std::int32_t& bilangan) {
   return Putusan::diterima;
 }
 
-// Keeps a word that fits the cell; a longer one is consumed whole and refused. A zero byte
-// would end the word in its cell, so a word holding one is refused as no number.
+// Keeps a word of any length in the cell as far as its judgement needs: leading zeros
+// beyond two are dropped, and once the cell is full a later character that is no
+// hexadecimal digit takes its last place, so that the word is still refused for it. A
+// zero byte would end the word in its cell, so a word holding one is refused here.
 Putusan baca_kata(char (&kata)[ukuran_teks_heksa]) {
   menuju_token();
   std::size_t panjang = 0;
-  bool terlalu_panjang = false;
-  bool ada_nol = false;
+  bool hanya_nol_dan_x = true;
+  bool ada_byte_nol = false;
   for (int c = intip(); dalam_token(c); c = intip()) {
     ambil();
-    ada_nol = ada_nol || c == '\0';
+    const char huruf = std::char_traits<char>::to_char_type(c);
+    ada_byte_nol = ada_byte_nol || huruf == '\0';
+    if (nol_berlebih(kata, panjang, hanya_nol_dan_x, huruf)) continue;
+    hanya_nol_dan_x = hanya_nol_dan_x && (huruf == '0' || huruf == 'x' || huruf == 'X');
     if (panjang + 1 < ukuran_teks_heksa) {
-      kata[panjang++] = std::char_traits<char>::to_char_type(c);
-    } else {
-      terlalu_panjang = true;
+      kata[panjang++] = huruf;
+    } else if (!digit_heksa(huruf)) {
+      kata[panjang - 1] = huruf;
     }
   }
   kata[panjang] = '\0';
-  if (terlalu_panjang) return Putusan::di_luar_jangkauan;
-  return ada_nol ? Putusan::tidak_valid : Putusan::diterima;
+  return ada_byte_nol ? Putusan::tidak_valid : Putusan::diterima;
 }

@@ -20,8 +20,8 @@ void akhiri_dialog(int status) {
   akhiri_proses(status);
 }
 
-void masukan_habis() {
-  if (std::cin.bad()) std::cerr << "Gagal membaca masukan!!\n";
-  std::cout << '\n';
+void masukan_habis(bool gagal) {
+  std::cout << '\n' << std::flush;
+  if (gagal) std::cerr << "Gagal membaca masukan!!\n";
   akhiri_dialog(1);
 }

@@ -23,7 +23,7 @@ const char* lewati_awalan_heksa(const char* teks) {
 
 bool semua_digit_heksa(const char* digit) {
   for (; *digit != '\0'; ++digit) {
-    if (nilai_digit_heksa(*digit) == bukan_digit) return false;
+    if (!digit_heksa(*digit)) return false;
   }
   return true;
 }
@@ -51,6 +51,8 @@ Putusan nilai_dari_heksa(const char* teks, std::int32_t& nilai) {
 }
 
 }  // namespace
+
+bool digit_heksa(char c) { return nilai_digit_heksa(c) != bukan_digit; }
 
 Putusan ke_desimal(int basis) {
   // A binary or octal number was read as its value; a hexadecimal one comes as a word.

@@ -18,6 +18,9 @@ extern std::int32_t sisa;
 // What became of a typed number: accepted, or refused and why.
 enum class Putusan { diterima, tidak_valid, di_luar_jangkauan };
 
+// Whether c is a hexadecimal digit, in either case.
+bool digit_heksa(char c);
+
 // Writes one result line for basis 2, 8 or 16; a negative x is written as its
 // 32-bit two's-complement pattern.
 void desimal_ke_basis(std::int32_t x, int basis);

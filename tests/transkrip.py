@@ -18,10 +18,13 @@ for the title and the menu of menu.txt, '{TEXT*N}' for TEXT N times. The other f
 same notation:
 
     galat: TEXT            standard error (nothing, when absent)
-    stdin: PATH|tertutup   standard input read from PATH, or closed, instead of `masukan`
+    stdin: PATH|tertutup|hanya-tulis
+                           standard input read from PATH, closed, or the typed input in a file
+                           opened for writing only, instead of the typed input
     stdout: PATH|tertutup  standard output written to PATH, or closed; the expected output is empty
     terminal: ya           run in a pseudo-terminal, typing each line of `masukan` only once the
-                           output ends in a prompt; the program must end within a second of the last
+                           output ends in a prompt; the program must end within a second of the
+                           last; standard error shows on the same screen
 
 The program runs with a search path that finds no command, so a transcript also shows that
 clearing the screen starts no other program.
@@ -29,8 +32,8 @@ clearing the screen starts no other program.
     transkrip.py TRANSCRIPT [--windows WINEPREFIX] -- COMMAND...
 
 With --windows the program is the Windows build under Wine, in a prefix whose command processor
-is the stand-in that writes "[/c cls]": line ends are turned from CR LF into LF before comparing,
-and that mark stands where the expected text clears the screen.
+is the stand-in that writes "[/c cls]": that mark stands where the expected text clears the
+screen, and every line end expected is CR LF, as the C runtime writes it in text mode.
 """
 
 import os
@@ -69,39 +72,41 @@ def baca_transkrip(jalur: Path) -> dict[str, str]:
     return bidang
 
 
-def aliran(jalur: str | None, mode: int):
-    """A standard stream: a pipe, the file at PATH, or None to inherit it and close it."""
-    return subprocess.PIPE if jalur is None else None if jalur == "tertutup" else os.open(jalur, mode)
+def aliran(nilai: str | None, bawaan, mode: int, ketikan: str):
+    """A standard stream as the transcript names it, or `bawaan` when it names none; None
+    inherits it, to be closed."""
+    if nilai is None or nilai == "tertutup":
+        return bawaan if nilai is None else None
+    return os.open(ketikan, os.O_WRONLY) if nilai == "hanya-tulis" else os.open(nilai, mode)
 
 
-def jalankan(perintah: list[str], bidang: dict[str, str]) -> tuple[int, bytes, bytes]:
-    """Status, output and standard error of one run with its streams as the transcript says.
-    What is typed comes from a file, all of it at hand from the start, so that every run
-    sends its output at the same moments."""
+def jalankan(perintah: list[str], bidang: dict[str, str], ketikan: str) -> tuple[int, bytes, bytes]:
+    """Status, output and standard error of one run. What is typed comes from a file, all of
+    it at hand from the start, so that every run sends its output at the same moments."""
     tertutup = [n for n, nama in enumerate(("stdin", "stdout")) if bidang.get(nama) == "tertutup"]
-    with tempfile.TemporaryFile() as ketikan:
-        ketikan.write(ke_byte(bidang["masukan"]))
-        ketikan.seek(0)
+    with open(ketikan, "rb") as masukan:
         hasil = subprocess.run(
             perintah, env=LINGKUNGAN, timeout=BATAS_WAKTU, stderr=subprocess.PIPE,
-            stdin=aliran(bidang["stdin"], os.O_RDONLY) if "stdin" in bidang else ketikan,
-            stdout=aliran(bidang.get("stdout"), os.O_WRONLY), preexec_fn=lambda: [os.close(n) for n in tertutup])
+            stdin=aliran(bidang.get("stdin"), masukan, os.O_RDONLY, ketikan),
+            stdout=aliran(bidang.get("stdout"), subprocess.PIPE, os.O_WRONLY, ketikan),
+            preexec_fn=lambda: [os.close(n) for n in tertutup])
     return hasil.returncode, hasil.stdout or b"", hasil.stderr
 
 
-def di_terminal(perintah: list[str], masukan: bytes) -> tuple[int, bytes, bytes]:
+def di_terminal(perintah: list[str], bidang: dict[str, str], ketikan: str) -> tuple[int, bytes, bytes]:
     """Status and screen of one run in a pseudo-terminal that neither echoes what is typed nor
-    changes line ends; standard error shows on the same screen."""
+    changes line ends."""
     layar_fd, terminal = pty.openpty()
     mode = termios.tcgetattr(terminal)
     mode[1] &= ~termios.OPOST
     mode[3] &= ~termios.ECHO
     termios.tcsetattr(terminal, termios.TCSANOW, mode)
-    proses = subprocess.Popen(perintah, env=LINGKUNGAN, stdin=terminal, stdout=terminal, stderr=terminal)
+    masukan = aliran(bidang.get("stdin"), terminal, os.O_RDONLY, ketikan)
+    proses = subprocess.Popen(perintah, env=LINGKUNGAN, stdin=masukan, stdout=terminal, stderr=terminal)
     os.close(terminal)
     try:
         layar = baca_layar(layar_fd, BATAS_WAKTU)
-        for baris in re.findall(rb"[^\n]*\n|[^\n]+", masukan):
+        for baris in re.findall(rb"[^\n]*\n|[^\n]+", ke_byte(bidang["masukan"])):
             assert layar.endswith(AKHIR_PROMPT), f"no prompt on screen before {baris!r} is typed: {layar[-80:]!r}"
             os.write(layar_fd, baris)
             layar += baca_layar(layar_fd, BATAS_REAKSI)
@@ -137,20 +142,21 @@ def beda(nama: str, tertulis: bytes, harapan: bytes) -> list[str]:
 
 def main() -> int:
     jalur, windows, perintah = Path(sys.argv[1]), sys.argv[2] == "--windows", sys.argv[sys.argv.index("--") + 1:]
+    bidang = baca_transkrip(jalur)
+    akhir_baris = b"\n"
     if windows:
         LINGKUNGAN["WINEPREFIX"] = sys.argv[3]
-    bidang = baca_transkrip(jalur)
-    if bidang.get("terminal") == "ya":
-        status, keluaran, galat = di_terminal(perintah, ke_byte(bidang["masukan"]))
-    else:
-        status, keluaran, galat = jalankan(perintah, bidang)
-    if windows:
         bidang["keluaran"] = bidang["keluaran"].replace(BERSIHKAN_LAYAR, JEJAK_CLS)
-        keluaran, galat = keluaran.replace(b"\r\n", b"\n"), galat.replace(b"\r\n", b"\n")
+        akhir_baris = b"\r\n"
+    with tempfile.NamedTemporaryFile() as ketikan:
+        ketikan.write(ke_byte(bidang["masukan"]))
+        ketikan.flush()
+        jalan = di_terminal if bidang.get("terminal") == "ya" else jalankan
+        status, keluaran, galat = jalan(perintah, bidang, ketikan.name)
 
     gagal = [] if str(status) == bidang["status"] else [f"status {status}, expected {bidang['status']}"]
-    gagal += beda("output", keluaran, ke_byte(bidang["keluaran"]))
-    gagal += beda("standard error", galat, ke_byte(bidang["galat"]))
+    gagal += beda("output", keluaran, ke_byte(bidang["keluaran"]).replace(b"\n", akhir_baris))
+    gagal += beda("standard error", galat, ke_byte(bidang["galat"]).replace(b"\n", akhir_baris))
     print("\n".join(f"{jalur.name}: {pesan}" for pesan in gagal))
     return 1 if gagal else 0
 
