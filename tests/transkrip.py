@@ -18,10 +18,10 @@ for the title and the menu of menu.txt, '{TEXT*N}' for TEXT N times. The other f
 same notation:
 
     galat: TEXT            standard error (nothing, when absent)
-    stdin: PATH|tertutup|hanya-tulis
-                           standard input read from PATH, closed, or the typed input in a file
-                           opened for writing only, instead of the typed input
-    stdout: PATH|tertutup  standard output written to PATH, or closed; the expected output is empty
+    stdin: PATH|hanya-tulis
+                           standard input read from PATH, or the typed input in a file opened
+                           for writing only, instead of the typed input
+    stdout: PATH           standard output written to PATH; the expected output is empty
     terminal: ya           run in a pseudo-terminal, typing each line of `masukan` only once the
                            output ends in a prompt; the program must end within a second of the
                            last; standard error shows on the same screen
@@ -65,31 +65,23 @@ def ke_byte(teks: str) -> bytes:
 def baca_transkrip(jalur: Path) -> dict[str, str]:
     kepala, _, badan = jalur.read_text().partition("\n---\n")
     bidang = {"masukan": "", "galat": "", "keluaran": badan.replace("{menu}\n", MENU)}
-    for baris in kepala.splitlines():
-        if not baris.startswith("#"):
-            nama, _, isi = baris.partition(":")
-            bidang[nama] = isi.removeprefix(" ")
-    return bidang
+    return bidang | dict(re.findall(r"^(\w+): ?(.*)$", kepala, re.M))
 
 
-def aliran(nilai: str | None, bawaan, mode: int, ketikan: str):
-    """A standard stream as the transcript names it, or `bawaan` when it names none; None
-    inherits it, to be closed."""
-    if nilai is None or nilai == "tertutup":
-        return bawaan if nilai is None else None
-    return os.open(ketikan, os.O_WRONLY) if nilai == "hanya-tulis" else os.open(nilai, mode)
+def stdin(bidang: dict[str, str], ketikan: str, bawaan: int) -> int:
+    """Standard input as the transcript names it, or `bawaan` when it names none."""
+    nilai = bidang.get("stdin")
+    if nilai is None:
+        return bawaan
+    return os.open(ketikan, os.O_WRONLY) if nilai == "hanya-tulis" else os.open(nilai, os.O_RDONLY)
 
 
 def jalankan(perintah: list[str], bidang: dict[str, str], ketikan: str) -> tuple[int, bytes, bytes]:
     """Status, output and standard error of one run. What is typed comes from a file, all of
     it at hand from the start, so that every run sends its output at the same moments."""
-    tertutup = [n for n, nama in enumerate(("stdin", "stdout")) if bidang.get(nama) == "tertutup"]
-    with open(ketikan, "rb") as masukan:
-        hasil = subprocess.run(
-            perintah, env=LINGKUNGAN, timeout=BATAS_WAKTU, stderr=subprocess.PIPE,
-            stdin=aliran(bidang.get("stdin"), masukan, os.O_RDONLY, ketikan),
-            stdout=aliran(bidang.get("stdout"), subprocess.PIPE, os.O_WRONLY, ketikan),
-            preexec_fn=lambda: [os.close(n) for n in tertutup])
+    hasil = subprocess.run(perintah, env=LINGKUNGAN, timeout=BATAS_WAKTU, stderr=subprocess.PIPE,
+                           stdin=stdin(bidang, ketikan, os.open(ketikan, os.O_RDONLY)),
+                           stdout=os.open(bidang["stdout"], os.O_WRONLY) if "stdout" in bidang else subprocess.PIPE)
     return hasil.returncode, hasil.stdout or b"", hasil.stderr
 
 
@@ -101,8 +93,8 @@ def di_terminal(perintah: list[str], bidang: dict[str, str], ketikan: str) -> tu
     mode[1] &= ~termios.OPOST
     mode[3] &= ~termios.ECHO
     termios.tcsetattr(terminal, termios.TCSANOW, mode)
-    masukan = aliran(bidang.get("stdin"), terminal, os.O_RDONLY, ketikan)
-    proses = subprocess.Popen(perintah, env=LINGKUNGAN, stdin=masukan, stdout=terminal, stderr=terminal)
+    proses = subprocess.Popen(perintah, env=LINGKUNGAN, stdin=stdin(bidang, ketikan, terminal), stdout=terminal,
+                              stderr=terminal)
     os.close(terminal)
     try:
         layar = baca_layar(layar_fd, BATAS_WAKTU)
@@ -122,32 +114,26 @@ def baca_layar(layar_fd: int, batas: float) -> bytes:
     akhir = time.monotonic() + batas
     while not baru.endswith(AKHIR_PROMPT) and select.select([layar_fd], [], [], max(akhir - time.monotonic(), 0))[0]:
         try:
-            potongan = os.read(layar_fd, 4096)
+            baru += os.read(layar_fd, 4096)
         except OSError:  # how Linux tells that the terminal is closed
-            potongan = b""
-        if not potongan:
             break
-        baru += potongan
     return baru
 
 
 def beda(nama: str, tertulis: bytes, harapan: bytes) -> list[str]:
     """Where the bytes written first differ from those expected, if they do."""
-    if tertulis == harapan:
-        return []
     i = next((i for i, (a, b) in enumerate(zip(tertulis, harapan)) if a != b), min(len(tertulis), len(harapan)))
-    return [f"{nama} differs from byte {i}:\n  written:  {tertulis[max(0, i - 40):i + 60]!r}\n"
-            f"  expected: {harapan[max(0, i - 40):i + 60]!r}"]
+    potong = slice(max(0, i - 40), i + 60)
+    return [] if tertulis == harapan else [
+        f"{nama} differs from byte {i}:\n  written:  {tertulis[potong]!r}\n  expected: {harapan[potong]!r}"]
 
 
 def main() -> int:
     jalur, windows, perintah = Path(sys.argv[1]), sys.argv[2] == "--windows", sys.argv[sys.argv.index("--") + 1:]
-    bidang = baca_transkrip(jalur)
-    akhir_baris = b"\n"
+    bidang, akhir_baris = baca_transkrip(jalur), b"\r\n" if windows else b"\n"
     if windows:
         LINGKUNGAN["WINEPREFIX"] = sys.argv[3]
         bidang["keluaran"] = bidang["keluaran"].replace(BERSIHKAN_LAYAR, JEJAK_CLS)
-        akhir_baris = b"\r\n"
     with tempfile.NamedTemporaryFile() as ketikan:
         ketikan.write(ke_byte(bidang["masukan"]))
         ketikan.flush()
