@@ -102,17 +102,18 @@ def di_terminal(perintah: list[str], bidang: dict[str, str], ketikan: str) -> tu
             assert layar.endswith(AKHIR_PROMPT), f"no prompt on screen before {baris!r} is typed: {layar[-80:]!r}"
             os.write(layar_fd, baris)
             layar += baca_layar(layar_fd, BATAS_REAKSI)
-        return proses.wait(BATAS_REAKSI), layar, b""
+        status = proses.wait(BATAS_REAKSI)
+        return status, layar + baca_layar(layar_fd, 0, berhenti=()), b""
     finally:
         proses.kill()
 
 
-def baca_layar(layar_fd: int, batas: float) -> bytes:
-    """What the program writes next on the terminal, until it shows a prompt, closes the
-    terminal, or time is up."""
+def baca_layar(layar_fd: int, batas: float, berhenti: tuple[bytes, ...] = AKHIR_PROMPT) -> bytes:
+    """What the program writes next on the terminal, until it shows a prompt (one that
+    `berhenti` names), closes the terminal, or time is up."""
     baru = b""
     akhir = time.monotonic() + batas
-    while not baru.endswith(AKHIR_PROMPT) and select.select([layar_fd], [], [], max(akhir - time.monotonic(), 0))[0]:
+    while not baru.endswith(berhenti) and select.select([layar_fd], [], [], max(akhir - time.monotonic(), 0))[0]:
         try:
             baru += os.read(layar_fd, 4096)
         except OSError:  # how Linux tells that the terminal is closed
