@@ -66,9 +66,9 @@ std::int64_t besaran_terbesar(int basis, bool negatif) {
   return negatif ? desimal_terbesar + 1 : desimal_terbesar;
 }
 
-// A zero that adds nothing to a word already kept as two zeros after an optional "0x":
-// a leading zero, dropped so that a word of any length fits the cell. Two are kept so
-// that dropping never makes a "0x" of "00x".
+// Whether c is a leading zero that the cell need not keep: what is kept so far holds only
+// zeros and x's (an optional "0x" and leading zeros, or no number anyway) and ends in two
+// zeros. Two are kept so that dropping a zero never turns "00x" into "0x".
 bool nol_berlebih(const char* kata, std::size_t panjang, bool hanya_nol_dan_x, char c) {
   return c == '0' && hanya_nol_dan_x && panjang >= 2 && kata[panjang - 1] == '0' &&
          kata[panjang - 2] == '0';
