@@ -53,8 +53,8 @@ def isi(paket: Path, cmake: Path) -> list[str]:
     """The files a package holds, without the folder that a tar.gz puts them in."""
     if paket.suffix == ".deb":
         return sorted(b.split()[-1][2:] for b in teks("dpkg-deb", "-c", paket).splitlines() if b.startswith("-"))
-    daftar = teks(cmake, "-E", "tar", "tf", paket).split()
-    return sorted(re.sub(r"^tavirel-[^/]*-Linux/", "", nama) for nama in daftar if not nama.endswith("/"))
+    return sorted(re.sub(r"^tavirel-[^/]*-Linux/", "", nama) for nama in teks(cmake, "-E", "tar", "tf", paket).split()
+                  if not nama.endswith("/"))
 
 
 def paket(build: str, versi: str, sistem: str, _, *konfigurasi) -> dict[str, bool]:
@@ -111,13 +111,11 @@ def windows(exe: str, versi: str, objdump: str, windres: str, petunjuk: str, daf
     }
 
 
-def main() -> int:
+def main() -> None:
     periksa = {"pasang": pasang, "paket": paket, "windows": windows}[sys.argv[1]]
-    gagal = [f"{sys.argv[1]}: should be so but is not: it {nama}" for nama, benar in periksa(*sys.argv[2:]).items()
-             if not benar]
-    print("\n".join(gagal))
-    return 1 if gagal else 0
+    sys.exit("\n".join(f"{sys.argv[1]}: should be so but is not: it {nama}"
+                        for nama, benar in periksa(*sys.argv[2:]).items() if not benar) or None)
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    main()

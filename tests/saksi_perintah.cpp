@@ -6,5 +6,4 @@ int main(int argc, char** argv) {
   std::fputs("[", stdout);
   for (int i = 1; i < argc; ++i) std::printf(i > 1 ? " %s" : "%s", argv[i]);
   std::fputs("]", stdout);
-  return 0;
 }

@@ -21,7 +21,8 @@ same notation:
     stdin: PATH|hanya-tulis
                            standard input read from PATH, or the typed input in a file opened
                            for writing only, instead of the typed input
-    stdout: PATH           standard output written to PATH; the expected output is empty
+    stdout: PATH|terbatas  standard output written to PATH, where the expected output is empty, or
+                           to a file that cannot grow past the expected output
     terminal: ya           run in a pseudo-terminal, typing each line of `masukan` only once the
                            output ends in a prompt; the program must end within a second of the
                            last; standard error shows on the same screen
@@ -39,7 +40,9 @@ screen, and every line end expected is CR LF, as the C runtime writes it in text
 import os
 import pty
 import re
+import resource
 import select
+import signal
 import subprocess
 import sys
 import tempfile
@@ -70,22 +73,32 @@ def baca_transkrip(jalur: Path) -> dict[str, str]:
 
 def stdin(bidang: dict[str, str], ketikan: str, bawaan: int) -> int:
     """Standard input as the transcript names it, or `bawaan` when it names none."""
-    nilai = bidang.get("stdin")
-    if nilai is None:
-        return bawaan
-    return os.open(ketikan, os.O_WRONLY) if nilai == "hanya-tulis" else os.open(nilai, os.O_RDONLY)
+    nilai = bidang.get("stdin", "")
+    if nilai == "hanya-tulis":
+        return os.open(ketikan, os.O_WRONLY)
+    return os.open(nilai, os.O_RDONLY) if nilai else bawaan
 
 
-def jalankan(perintah: list[str], bidang: dict[str, str], ketikan: str) -> tuple[int, bytes, bytes]:
+def jalankan(perintah: list[str], bidang: dict[str, str], ketikan: str, harapan: bytes) -> tuple[int, bytes, bytes]:
     """Status, output and standard error of one run. What is typed comes from a file, all of
     it at hand from the start, so that every run sends its output at the same moments."""
-    hasil = subprocess.run(perintah, env=LINGKUNGAN, timeout=BATAS_WAKTU, stderr=subprocess.PIPE,
-                           stdin=stdin(bidang, ketikan, os.open(ketikan, os.O_RDONLY)),
-                           stdout=os.open(bidang["stdout"], os.O_WRONLY) if "stdout" in bidang else subprocess.PIPE)
-    return hasil.returncode, hasil.stdout or b"", hasil.stderr
+    terbatas = bidang.get("stdout") == "terbatas"
+    with tempfile.TemporaryFile() as berkas:
+        keluar = berkas if terbatas else os.open(bidang["stdout"], os.O_WRONLY) if "stdout" in bidang else subprocess.PIPE
+        hasil = subprocess.run(perintah, env=LINGKUNGAN, timeout=BATAS_WAKTU, stderr=subprocess.PIPE, stdout=keluar,
+                               stdin=stdin(bidang, ketikan, os.open(ketikan, os.O_RDONLY)),
+                               preexec_fn=(lambda: batasi_berkas(len(harapan))) if terbatas else None)
+        berkas.seek(0)
+        return hasil.returncode, berkas.read() if terbatas else hasil.stdout or b"", hasil.stderr
 
 
-def di_terminal(perintah: list[str], bidang: dict[str, str], ketikan: str) -> tuple[int, bytes, bytes]:
+def batasi_berkas(ukuran: int) -> None:
+    """Lets the program write no file past `ukuran` bytes: a write beyond fails, as on a full disk."""
+    signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
+    resource.setrlimit(resource.RLIMIT_FSIZE, (ukuran, ukuran))
+
+
+def di_terminal(perintah: list[str], bidang: dict[str, str], ketikan: str, _) -> tuple[int, bytes, bytes]:
     """Status and screen of one run in a pseudo-terminal that neither echoes what is typed nor
     changes line ends."""
     layar_fd, terminal = pty.openpty()
@@ -102,8 +115,7 @@ def di_terminal(perintah: list[str], bidang: dict[str, str], ketikan: str) -> tu
             assert layar.endswith(AKHIR_PROMPT), f"no prompt on screen before {baris!r} is typed: {layar[-80:]!r}"
             os.write(layar_fd, baris)
             layar += baca_layar(layar_fd, BATAS_REAKSI)
-        status = proses.wait(BATAS_REAKSI)
-        return status, layar + baca_layar(layar_fd, 0, berhenti=()), b""
+        return proses.wait(BATAS_REAKSI), layar + baca_layar(layar_fd, 0, berhenti=()), b""
     finally:
         proses.kill()
 
@@ -111,8 +123,7 @@ def di_terminal(perintah: list[str], bidang: dict[str, str], ketikan: str) -> tu
 def baca_layar(layar_fd: int, batas: float, berhenti: tuple[bytes, ...] = AKHIR_PROMPT) -> bytes:
     """What the program writes next on the terminal, until it shows a prompt (one that
     `berhenti` names), closes the terminal, or time is up."""
-    baru = b""
-    akhir = time.monotonic() + batas
+    baru, akhir = b"", time.monotonic() + batas
     while not baru.endswith(berhenti) and select.select([layar_fd], [], [], max(akhir - time.monotonic(), 0))[0]:
         try:
             baru += os.read(layar_fd, 4096)
@@ -129,24 +140,23 @@ def beda(nama: str, tertulis: bytes, harapan: bytes) -> list[str]:
         f"{nama} differs from byte {i}:\n  written:  {tertulis[potong]!r}\n  expected: {harapan[potong]!r}"]
 
 
-def main() -> int:
+def main() -> None:
     jalur, windows, perintah = Path(sys.argv[1]), sys.argv[2] == "--windows", sys.argv[sys.argv.index("--") + 1:]
     bidang, akhir_baris = baca_transkrip(jalur), b"\r\n" if windows else b"\n"
     if windows:
         LINGKUNGAN["WINEPREFIX"] = sys.argv[3]
         bidang["keluaran"] = bidang["keluaran"].replace(BERSIHKAN_LAYAR, JEJAK_CLS)
+    harapan, harapan_galat = (ke_byte(bidang[nama]).replace(b"\n", akhir_baris) for nama in ("keluaran", "galat"))
     with tempfile.NamedTemporaryFile() as ketikan:
         ketikan.write(ke_byte(bidang["masukan"]))
         ketikan.flush()
         jalan = di_terminal if bidang.get("terminal") == "ya" else jalankan
-        status, keluaran, galat = jalan(perintah, bidang, ketikan.name)
+        status, keluaran, galat = jalan(perintah, bidang, ketikan.name, harapan)
 
     gagal = [] if str(status) == bidang["status"] else [f"status {status}, expected {bidang['status']}"]
-    gagal += beda("output", keluaran, ke_byte(bidang["keluaran"]).replace(b"\n", akhir_baris))
-    gagal += beda("standard error", galat, ke_byte(bidang["galat"]).replace(b"\n", akhir_baris))
-    print("\n".join(f"{jalur.name}: {pesan}" for pesan in gagal))
-    return 1 if gagal else 0
+    gagal += beda("output", keluaran, harapan) + beda("standard error", galat, harapan_galat)
+    sys.exit("\n".join(f"{jalur.name}: {pesan}" for pesan in gagal) or None)
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    main()
