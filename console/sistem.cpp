@@ -15,7 +15,7 @@ void bersihkan_layar() {
 }
 
 // Standard input in the C runtime's text mode, as its streams read it: CR LF arrives as
-// LF, and Ctrl-Z at the start of a line ends the input.
+// LF, and a Ctrl-Z ends the input.
 int baca_masukan(char* tujuan, int ukuran) {
   return _read(0, tujuan, static_cast<unsigned>(ukuran));
 }

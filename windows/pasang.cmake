@@ -5,6 +5,9 @@
 enable_language(RC)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/tavirel.rc.in tavirel.rc @ONLY)
 target_sources(tavirel PRIVATE ${PROJECT_BINARY_DIR}/tavirel.rc)
+# windres reads the manifest through the script, where the build does not see it.
+set_source_files_properties(${PROJECT_BINARY_DIR}/tavirel.rc PROPERTIES
+                            OBJECT_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/tavirel.manifest)
 target_link_options(tavirel PRIVATE -static -s -Wl,--no-insert-timestamp)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/PETUNJUK.txt PETUNJUK.txt @ONLY NEWLINE_STYLE CRLF)
 
