@@ -34,7 +34,9 @@ def sesi(jumlah: int) -> tuple[bytes, list[int]]:
         pilihan = acak.choice("abcd")
         pola = acak.randrange(2**32)
         x = pola - 2**32 if pola >= 2**31 else pola
-        ketikan = str(x) if pilihan == "a" else format(pola, {"b": "b", "c": "o", "d": "X"}[pilihan])
+        ketikan = (
+            str(x) if pilihan == "a" else format(pola, {"b": "b", "c": "o", "d": "X"}[pilihan])
+        )
         jawaban = "n" if i == jumlah - 1 else "y"
         baris.append(f"{pilihan}\n{ketikan}\n{jawaban}\n")
         nilai.append(x)
@@ -74,8 +76,11 @@ def alat(nama: str) -> str:
     if jalur is None:
         if os.geteuid() != 0 or shutil.which("apt-get") is None:
             sys.exit(f"{nama} is missing; install the Debian package {nama} first")
-        subprocess.run(["apt-get", "install", "-y", "--no-install-recommends", nama], check=True,
-                       stdout=subprocess.DEVNULL)
+        subprocess.run(
+            ["apt-get", "install", "-y", "--no-install-recommends", nama],
+            check=True,
+            stdout=subprocess.DEVNULL,
+        )
         return alat(nama)
     return jalur
 
@@ -103,11 +108,17 @@ def main() -> int:
     puncak_sepersepuluh = puncak_memori(program, sesi(jumlah // 10)[0])
 
     rasio = waktu_program / waktu_bc
-    print(f"program, {jumlah} conversions piped through it: {waktu_program:.3f} s (best of {ULANGAN})")
-    print(f"bc, the same {jumlah} numbers in bases 2, 8 and 16: {waktu_bc:.3f} s (best of {ULANGAN})")
+    print(
+        f"program, {jumlah} conversions piped through it: {waktu_program:.3f} s (best of {ULANGAN})"
+    )
+    print(
+        f"bc, the same {jumlah} numbers in bases 2, 8 and 16: {waktu_bc:.3f} s (best of {ULANGAN})"
+    )
     print(f"ratio program/bc: {rasio:.3f} (target: under 0.1)")
-    print(f"peak memory: {puncak_sepersepuluh:.1f} MiB for {jumlah // 10} conversions, "
-          f"{puncak:.1f} MiB for {jumlah} (target: under 4 MiB, no growth)")
+    print(
+        f"peak memory: {puncak_sepersepuluh:.1f} MiB for {jumlah // 10} conversions, "
+        f"{puncak:.1f} MiB for {jumlah} (target: under 4 MiB, no growth)"
+    )
     return 0
 
 
