@@ -32,9 +32,11 @@ clearing the screen starts no other program.
 
     transkrip.py TRANSCRIPT [--windows WINEPREFIX] -- COMMAND...
 
-With --windows the program is the Windows build under Wine, in a prefix whose command processor
-is the stand-in that writes "[/c cls]": that mark stands where the expected text clears the
-screen, and every line end expected is CR LF, as the C runtime writes it in text mode.
+With --windows the program is the Windows build under Wine, whose loader is the first word of
+COMMAND, in a prefix whose command processor is the stand-in that writes "[/c cls]": that mark
+stands where the expected text clears the screen, and every line end expected is CR LF, as the
+C runtime writes it in text mode. Where the prefix holds a file `lewati`, the host cannot run
+the program: the transcript says why and exits with 77, skipped.
 """
 
 import os
@@ -61,8 +63,12 @@ LINGKUNGAN = {"PATH": "/nonexistent", "WINEDEBUG": "-all"}
 
 
 def ke_byte(teks: str) -> bytes:
-    teks = re.sub(r"\{([^{}*]+)\*(\d+)\}", lambda m: m.group(1) * int(m.group(2)), teks.replace("\n", ""))
-    return re.sub(r"\^([@-_])", lambda m: chr(ord(m.group(1)) - 64), teks.replace("$", "\n")).encode("latin-1")
+    teks = re.sub(
+        r"\{([^{}*]+)\*(\d+)\}", lambda m: m.group(1) * int(m.group(2)), teks.replace("\n", "")
+    )
+    return re.sub(
+        r"\^([@-_])", lambda m: chr(ord(m.group(1)) - 64), teks.replace("$", "\n")
+    ).encode("latin-1")
 
 
 def baca_transkrip(jalur: Path) -> dict[str, str]:
@@ -79,15 +85,29 @@ def stdin(bidang: dict[str, str], ketikan: str, bawaan: int) -> int:
     return os.open(nilai, os.O_RDONLY) if nilai else bawaan
 
 
-def jalankan(perintah: list[str], bidang: dict[str, str], ketikan: str, harapan: bytes) -> tuple[int, bytes, bytes]:
+def jalankan(
+    perintah: list[str], bidang: dict[str, str], ketikan: str, harapan: bytes
+) -> tuple[int, bytes, bytes]:
     """Status, output and standard error of one run. What is typed comes from a file, all of
     it at hand from the start, so that every run sends its output at the same moments."""
     terbatas = bidang.get("stdout") == "terbatas"
     with tempfile.TemporaryFile() as berkas:
-        keluar = berkas if terbatas else os.open(bidang["stdout"], os.O_WRONLY) if "stdout" in bidang else subprocess.PIPE
-        hasil = subprocess.run(perintah, env=LINGKUNGAN, timeout=BATAS_WAKTU, stderr=subprocess.PIPE, stdout=keluar,
-                               stdin=stdin(bidang, ketikan, os.open(ketikan, os.O_RDONLY)),
-                               preexec_fn=(lambda: batasi_berkas(len(harapan))) if terbatas else None)
+        keluar = (
+            berkas
+            if terbatas
+            else os.open(bidang["stdout"], os.O_WRONLY)
+            if "stdout" in bidang
+            else subprocess.PIPE
+        )
+        hasil = subprocess.run(
+            perintah,
+            env=LINGKUNGAN,
+            timeout=BATAS_WAKTU,
+            stderr=subprocess.PIPE,
+            stdout=keluar,
+            stdin=stdin(bidang, ketikan, os.open(ketikan, os.O_RDONLY)),
+            preexec_fn=(lambda: batasi_berkas(len(harapan))) if terbatas else None,
+        )
         berkas.seek(0)
         return hasil.returncode, berkas.read() if terbatas else hasil.stdout or b"", hasil.stderr
 
@@ -98,7 +118,9 @@ def batasi_berkas(ukuran: int) -> None:
     resource.setrlimit(resource.RLIMIT_FSIZE, (ukuran, ukuran))
 
 
-def di_terminal(perintah: list[str], bidang: dict[str, str], ketikan: str, _) -> tuple[int, bytes, bytes]:
+def di_terminal(
+    perintah: list[str], bidang: dict[str, str], ketikan: str, _
+) -> tuple[int, bytes, bytes]:
     """Status and screen of one run in a pseudo-terminal that neither echoes what is typed nor
     changes line ends."""
     layar_fd, terminal = pty.openpty()
@@ -106,13 +128,20 @@ def di_terminal(perintah: list[str], bidang: dict[str, str], ketikan: str, _) ->
     mode[1] &= ~termios.OPOST
     mode[3] &= ~termios.ECHO
     termios.tcsetattr(terminal, termios.TCSANOW, mode)
-    proses = subprocess.Popen(perintah, env=LINGKUNGAN, stdin=stdin(bidang, ketikan, terminal), stdout=terminal,
-                              stderr=terminal)
+    proses = subprocess.Popen(
+        perintah,
+        env=LINGKUNGAN,
+        stdin=stdin(bidang, ketikan, terminal),
+        stdout=terminal,
+        stderr=terminal,
+    )
     os.close(terminal)
     try:
         layar = baca_layar(layar_fd, BATAS_WAKTU)
         for baris in re.findall(rb"[^\n]*\n|[^\n]+", ke_byte(bidang["masukan"])):
-            assert layar.endswith(AKHIR_PROMPT), f"no prompt on screen before {baris!r} is typed: {layar[-80:]!r}"
+            assert layar.endswith(
+                AKHIR_PROMPT
+            ), f"no prompt on screen before {baris!r} is typed: {layar[-80:]!r}"
             os.write(layar_fd, baris)
             layar += baca_layar(layar_fd, BATAS_REAKSI)
         return proses.wait(BATAS_REAKSI), layar + baca_layar(layar_fd, 0, berhenti=()), b""
@@ -124,7 +153,10 @@ def baca_layar(layar_fd: int, batas: float, berhenti: tuple[bytes, ...] = AKHIR_
     """What the program writes next on the terminal, until it shows a prompt (one that
     `berhenti` names), closes the terminal, or time is up."""
     baru, akhir = b"", time.monotonic() + batas
-    while not baru.endswith(berhenti) and select.select([layar_fd], [], [], max(akhir - time.monotonic(), 0))[0]:
+    while (
+        not baru.endswith(berhenti)
+        and select.select([layar_fd], [], [], max(akhir - time.monotonic(), 0))[0]
+    ):
         try:
             baru += os.read(layar_fd, 4096)
         except OSError:  # how Linux tells that the terminal is closed
@@ -134,26 +166,45 @@ def baca_layar(layar_fd: int, batas: float, berhenti: tuple[bytes, ...] = AKHIR_
 
 def beda(nama: str, tertulis: bytes, harapan: bytes) -> list[str]:
     """Where the bytes written first differ from those expected, if they do."""
-    i = next((i for i, (a, b) in enumerate(zip(tertulis, harapan)) if a != b), min(len(tertulis), len(harapan)))
+    i = next(
+        (i for i, (a, b) in enumerate(zip(tertulis, harapan)) if a != b),
+        min(len(tertulis), len(harapan)),
+    )
     potong = slice(max(0, i - 40), i + 60)
-    return [] if tertulis == harapan else [
-        f"{nama} differs from byte {i}:\n  written:  {tertulis[potong]!r}\n  expected: {harapan[potong]!r}"]
+    return (
+        []
+        if tertulis == harapan
+        else [
+            f"{nama} differs from byte {i}:\n  written:  {tertulis[potong]!r}\n  expected: {harapan[potong]!r}"
+        ]
+    )
 
 
 def main() -> None:
-    jalur, windows, perintah = Path(sys.argv[1]), sys.argv[2] == "--windows", sys.argv[sys.argv.index("--") + 1:]
+    jalur, windows, perintah = (
+        Path(sys.argv[1]),
+        sys.argv[2] == "--windows",
+        sys.argv[sys.argv.index("--") + 1 :],
+    )
     bidang, akhir_baris = baca_transkrip(jalur), b"\r\n" if windows else b"\n"
     if windows:
-        LINGKUNGAN["WINEPREFIX"] = sys.argv[3]
+        lewati = Path(sys.argv[3], "lewati")
+        if lewati.exists():
+            sys.exit(print(lewati.read_text(), end="") or 77)
+        LINGKUNGAN.update(WINEPREFIX=sys.argv[3], WINELOADER=perintah[0])
         bidang["keluaran"] = bidang["keluaran"].replace(BERSIHKAN_LAYAR, JEJAK_CLS)
-    harapan, harapan_galat = (ke_byte(bidang[nama]).replace(b"\n", akhir_baris) for nama in ("keluaran", "galat"))
+    harapan, harapan_galat = (
+        ke_byte(bidang[nama]).replace(b"\n", akhir_baris) for nama in ("keluaran", "galat")
+    )
     with tempfile.NamedTemporaryFile() as ketikan:
         ketikan.write(ke_byte(bidang["masukan"]))
         ketikan.flush()
         jalan = di_terminal if bidang.get("terminal") == "ya" else jalankan
         status, keluaran, galat = jalan(perintah, bidang, ketikan.name, harapan)
 
-    gagal = [] if str(status) == bidang["status"] else [f"status {status}, expected {bidang['status']}"]
+    gagal = (
+        [] if str(status) == bidang["status"] else [f"status {status}, expected {bidang['status']}"]
+    )
     gagal += beda("output", keluaran, harapan) + beda("standard error", galat, harapan_galat)
     sys.exit("\n".join(f"{jalur.name}: {pesan}" for pesan in gagal) or None)
 
