@@ -6,7 +6,7 @@
 # "[/c cls]" where the screen is cleared, and where a fixture keeps one server up. Without Wine
 # those tests fail; the label wine leaves them out.
 if(kaki STREQUAL windows)
-  tambah_tes(berkas ${berkas} windows $<TARGET_FILE:tavirel> ${PROJECT_VERSION} ${CMAKE_OBJDUMP}
+  tambah_tes(berkas ${berkas} windows $<TARGET_FILE:tavirel> ${CMAKE_OBJDUMP}
              ${CMAKE_RC_COMPILER} ${PROJECT_BINARY_DIR}/PETUNJUK.txt ${CMAKE_CURRENT_SOURCE_DIR}/impor_xp.txt)
   tambah_tes(paket ${paket} --toolchain ${CMAKE_TOOLCHAIN_FILE})
   set_tests_properties(windows.paket PROPERTIES COST 10) # the longest, so it starts first
