@@ -1,7 +1,8 @@
-// The console dialogue: the menu loop, the option fronts, the notices, the
-// reading of typed input and the two things that differ between platforms.
+// The console dialogue: the menu loop, the option fronts, the notices, the reading of
+// typed input, the buffer of output and the things that differ between platforms.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "conversion/konversi.hpp"
@@ -26,6 +27,9 @@ void tolak_bilangan(Putusan putusan, const char* pesan_tidak_valid);
 // line on standard error when reading failed.
 [[noreturn]] void masukan_habis(bool gagal);
 
+// Gives standard output a buffer that sends its bytes through tulis_keluaran.
+void pasang_penyangga_keluaran();
+
 // Typed input, one whitespace-separated token at a time. When the input ends before a
 // token starts, each of them ends the dialogue through masukan_habis.
 char baca_karakter();
@@ -41,6 +45,10 @@ Putusan baca_kata(char (&kata)[ukuran_teks_heksa]);
 void bersihkan_layar();
 // Ends the process at once, without exit handlers and without sending pending output.
 [[noreturn]] void akhiri_proses(int status);
-// Reads what standard input has at hand, waiting for at least one byte: the number of
-// bytes read, 0 at the end of the input, below 0 when the read failed.
+// Reads what standard input has at hand, waiting for at least one byte, also on a stream
+// left non-blocking: the number of bytes read, 0 at the end of the input, below 0 when the
+// read failed.
 int baca_masukan(char* tujuan, int ukuran);
+// Writes all the bytes to standard output, waiting while it cannot take more, also on a
+// stream left non-blocking; false when writing failed.
+bool tulis_keluaran(const char* data, std::size_t ukuran);

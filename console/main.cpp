@@ -1,10 +1,8 @@
-#include <iostream>
-
 #include "console/konsol.hpp"
 
 int main(int, char**) {
   // Standard output gets a buffer of its own, which the reader of typed input sends
   // whenever the program may have to wait for the user.
-  std::ios::sync_with_stdio(false);
+  pasang_penyangga_keluaran();
   jalankan_menu();
 }

@@ -1,4 +1,5 @@
 // The places where the program differs between platforms.
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 
@@ -7,6 +8,7 @@
 #ifdef _WIN32
 #include <io.h>
 #include <process.h>
+#include <sys/stat.h>
 
 // The command processor clears the console; its result is of no use here.
 void bersihkan_layar() {
@@ -14,12 +16,41 @@ void bersihkan_layar() {
   static_cast<void>(std::system("cls"));
 }
 
+namespace {
+
+// Whether fd is the console, or another character device: its stat says so, from a
+// function that every Windows since XP has.
+bool konsol(int fd) {
+  struct _stat64 keadaan;
+  return _fstat64(fd, &keadaan) == 0 && (keadaan.st_mode & _S_IFCHR) != 0;
+}
+
+}  // namespace
+
+// Windows 7 and earlier serve console reads from a small heap shared with writes, where a
+// large request can fail; C runtimes ask for as much.
+constexpr int bacaan_konsol_terbesar = 4096;
+
 // Standard input in the C runtime's text mode, as its streams read it: CR LF arrives as
 // LF, and a Ctrl-Z ends the input.
 int baca_masukan(char* tujuan, int ukuran) {
+  if (konsol(0)) ukuran = std::min(ukuran, bacaan_konsol_terbesar);
   return _read(0, tujuan, static_cast<unsigned>(ukuran));
 }
+
+// Standard output in the C runtime's text mode, which writes each LF as CR LF; no more
+// than the output buffer holds is ever asked for at once.
+bool tulis_keluaran(const char* data, std::size_t ukuran) {
+  while (ukuran > 0) {
+    const int tertulis = _write(1, data, static_cast<unsigned>(ukuran));
+    if (tertulis <= 0) return false;
+    data += tertulis;
+    ukuran -= static_cast<std::size_t>(tertulis);
+  }
+  return true;
+}
 #else
+#include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -30,13 +61,40 @@ constexpr char urutan_bersihkan_layar[] = "\x1b[H\x1b[2J\x1b[3J";
 
 void bersihkan_layar() { std::cout << urutan_bersihkan_layar; }
 
-// A read cut short by a signal is no failure of the input and is simply made again.
+namespace {
+
+// Whether a failed read or write is worth making again: one cut short by a signal, or one
+// on a stream that whoever started the program left non-blocking, once the stream is ready.
+// The stream's own flags are left alone, since other programs may share them.
+bool coba_lagi(int fd, short peristiwa) {
+  if (errno == EINTR) return true;
+  if (errno != EAGAIN && errno != EWOULDBLOCK) return false;
+  pollfd tunggu{fd, peristiwa, 0};
+  return poll(&tunggu, 1, -1) >= 0 || errno == EINTR;
+}
+
+}  // namespace
+
 int baca_masukan(char* tujuan, int ukuran) {
   ssize_t terbaca;
   do {
     terbaca = read(STDIN_FILENO, tujuan, static_cast<std::size_t>(ukuran));
-  } while (terbaca < 0 && errno == EINTR);
+  } while (terbaca < 0 && coba_lagi(STDIN_FILENO, POLLIN));
   return static_cast<int>(terbaca);
+}
+
+// A write that takes nothing is a failure too, so that the program can never spin on it.
+bool tulis_keluaran(const char* data, std::size_t ukuran) {
+  while (ukuran > 0) {
+    const ssize_t tertulis = write(STDOUT_FILENO, data, ukuran);
+    if (tertulis > 0) {
+      data += tertulis;
+      ukuran -= static_cast<std::size_t>(tertulis);
+    } else if (tertulis == 0 || !coba_lagi(STDOUT_FILENO, POLLOUT)) {
+      return false;
+    }
+  }
+  return true;
 }
 #endif
 
