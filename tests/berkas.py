@@ -1,12 +1,16 @@
 """Checks the files that users get, each against what the README promises.
 
-    berkas.py pasang CMAKE BUILD TRANSCRIPT
+    berkas.py pasang CMAKE BUILD VERSION TRANSCRIPT
         Installs the build into a new prefix: exactly the program, its manual page and the
-        README land where GNUInstallDirs puts them and in the install manifest; man shows the
-        page without a warning; the installed program runs the transcript.
+        README land where GNUInstallDirs puts them; man and mandoc show the page, which names
+        the version, without a warning; the installed program runs the transcript; and the
+        README's way to uninstall leaves the prefix empty.
     berkas.py paket BUILD VERSION SYSTEM -- CONFIGURE-COMMAND... -B FOLDER ...
-        Packs the build and a second one, made in FOLDER by the configure command: both give
-        the same bytes; each package holds what it should; the Debian package passes lintian.
+        Packs the build and a second one, made in FOLDER by the configure command under umask
+        077: both give the same bytes; the second build has the first's build type; each
+        package holds what it should; the Debian package passes lintian without a warning,
+        and its changelog's top entry is the version; in a git checkout, a `git archive` of
+        the sources carries the time of their commit.
     berkas.py windows EXE OBJDUMP WINDRES USAGE-TEXT IMPORTS
         tavirel.exe is a 32-bit console program that imports only functions of the list
         IMPORTS, confirmed on Windows XP SP3; holds no symbols; names one language for its
@@ -14,6 +18,7 @@
         is well-formed XML and runs it as its invoker; and its usage text has CR LF lines.
 """
 
+import gzip
 import os
 import re
 import subprocess
@@ -27,89 +32,119 @@ DEBIAN = ["usr/share/doc/tavirel/changelog.gz", "usr/share/doc/tavirel/copyright
 ASM_V3 = "urn:schemas-microsoft-com:asm.v3"
 
 
-def teks(*perintah) -> str:
-    return subprocess.run(perintah, check=True, capture_output=True, text=True).stdout
+def teks(*perintah, umask: int | None = None) -> str:
+    jalan = subprocess.run(
+        perintah,
+        capture_output=True,
+        text=True,
+        preexec_fn=None if umask is None else lambda: os.umask(umask),
+    )
+    if jalan.returncode != 0:
+        sys.exit(f"{' '.join(map(str, perintah))} failed:\n{jalan.stdout}{jalan.stderr}")
+    return jalan.stdout
 
 
-def pasang(cmake: str, build: str, transkrip: str) -> dict[str, bool]:
+def berkas_di(folder: str) -> list[str]:
+    return sorted(str(p.relative_to(folder)) for p in Path(folder).rglob("*"))
+
+
+def pasang(cmake: str, build: str, versi: str, transkrip: str) -> dict[str, bool]:
     with tempfile.TemporaryDirectory() as prefix:
         teks(cmake, "--install", build, "--prefix", prefix)
-        berkas = sorted(str(p.relative_to(prefix)) for p in Path(prefix).rglob("*") if p.is_file())
-        manifes = sorted(
-            os.path.relpath(p, prefix)
-            for p in Path(build, "install_manifest.txt").read_text().split()
-        )
+        berkas = [b for b in berkas_di(prefix) if Path(prefix, b).is_file()]
+        halaman = f"{prefix}/{DIPASANG[2]}"
         man = subprocess.run(
-            ["man", "--warnings", "-l", f"{prefix}/{DIPASANG[2]}"],
+            ["man", "--warnings", "-l", halaman],
             capture_output=True,
             text=True,
             env=dict(os.environ, MANWIDTH="80"),
         )
+        mandoc = subprocess.run(["mandoc", "-Tlint", halaman], capture_output=True, text=True)
+        judul = gzip.open(halaman, "rt").read().partition(".TH ")[2].partition("\n")[0]
         dialog = subprocess.run(
-            [
-                sys.executable,
-                Path(__file__).with_name("transkrip.py"),
-                transkrip,
-                "--",
-                f"{prefix}/{DIPASANG[0]}",
-            ],
+            [sys.executable, Path(__file__).with_name("transkrip.py"), transkrip, "--"]
+            + [f"{prefix}/{DIPASANG[0]}"],
             capture_output=True,
             text=True,
         )
+        teks(cmake, "-D", f"PREFIX={prefix}", "-P", f"{build}/hapus.cmake")
+        sisa = berkas_di(prefix)
     return {
-        f"installs {DIPASANG}, not {berkas}": berkas == DIPASANG == manifes,
-        f"has a manual page that man shows without warnings: {man.stderr}": man.returncode == 0
-        and not man.stderr,
+        f"installs {DIPASANG}, not {berkas}": berkas == DIPASANG,
+        f"has a manual page that shows without warnings: {man.stderr}{mandoc.stdout}": not (
+            man.returncode or man.stderr or mandoc.returncode or mandoc.stdout
+        ),
+        f"names version {versi} in the manual page's header: {judul}": f'"tavirel {versi}"'
+        in judul,
         f"runs as installed: {dialog.stdout}": dialog.returncode == 0,
+        f"uninstalls the README's way, leaving nothing, not {sisa}": sisa == [],
     }
 
 
 def isi(paket: Path, cmake: Path) -> list[str]:
     """The files a package holds, without the folder that a tar.gz puts them in."""
     if paket.suffix == ".deb":
-        return sorted(
-            b.split()[-1][2:]
-            for b in teks("dpkg-deb", "-c", paket).splitlines()
-            if b.startswith("-")
-        )
-    return sorted(
-        re.sub(r"^tavirel-[^/]*-Linux/", "", nama)
-        for nama in teks(cmake, "-E", "tar", "tf", paket).split()
-        if not nama.endswith("/")
-    )
+        daftar = teks("dpkg-deb", "-c", paket).splitlines()
+        return sorted(b.split()[-1][2:] for b in daftar if b.startswith("-"))
+    daftar = teks(cmake, "-E", "tar", "tf", paket).split()
+    return sorted(re.sub(r"^tavirel-[^/]*-Linux/", "", n) for n in daftar if n[-1] != "/")
+
+
+def jenis_build(folder: Path) -> str:
+    return re.search(r"^CMAKE_BUILD_TYPE:\w+=(.*)$", (folder / "CMakeCache.txt").read_text(), re.M)[
+        1
+    ]
 
 
 def paket(build: str, versi: str, sistem: str, _, *konfigurasi) -> dict[str, bool]:
     cmake, ulang = Path(konfigurasi[0]), Path(konfigurasi[konfigurasi.index("-B") + 1])
-    teks(*konfigurasi)
-    teks(cmake, "--build", ulang, "--parallel")
+    teks(*konfigurasi, umask=0o077)
+    teks(cmake, "--build", ulang, "--parallel", "2", umask=0o077)
     if sistem == "Windows":
         harapan = {f"tavirel-{versi}-win32.zip": ["PETUNJUK.txt", "tavirel.exe"]}
     else:
         arsitektur = teks("dpkg", "--print-architecture").strip()
+        deb = sorted(DEBIAN + [f"usr/{nama}" for nama in DIPASANG])
         harapan = {
             f"tavirel-{versi}-{sistem}.tar.gz": DIPASANG,
-            f"tavirel_{versi}_{arsitektur}.deb": sorted(
-                DEBIAN + [f"usr/{nama}" for nama in DIPASANG]
-            ),
+            f"tavirel_{versi}_{arsitektur}.deb": deb,
         }
-    for folder in (Path(build), ulang):
+    for folder, umask in ((Path(build), None), (ulang, 0o077)):
         for nama in harapan:
             (folder / nama).unlink(missing_ok=True)
-        teks(cmake.with_name("cpack"), "--config", folder / "CPackConfig.cmake", "-B", folder)
+        teks(
+            cmake.with_name("cpack"),
+            "--config",
+            folder / "CPackConfig.cmake",
+            "-B",
+            folder,
+            umask=umask,
+        )
 
-    sifat = {}
+    sumber = konfigurasi[konfigurasi.index("-S") + 1]
+    jenis = jenis_build(Path(build))
+    sifat = {f"makes the second build {jenis} too": jenis_build(ulang) == jenis}
     for nama, berkas in harapan.items():
         baru, pertama = ulang / nama, Path(build, nama)
-        sifat[f"makes {nama} the same in both folders"] = (
-            baru.exists() and baru.read_bytes() == pertama.read_bytes()
-        )
-        sifat[f"puts {berkas} in {nama}"] = baru.exists() and isi(baru, cmake) == berkas
-        if nama.endswith(".deb") and baru.exists():
-            lintian = subprocess.run(["lintian", baru], capture_output=True, text=True)
-            sifat[f"gives lintian nothing to say but information: {lintian.stdout}"] = (
-                lintian.returncode == 0
+        sifat[f"makes {nama} the same in both folders"] = baru.read_bytes() == pertama.read_bytes()
+        sifat[f"puts {berkas} in {nama}"] = isi(baru, cmake) == berkas
+        if nama.endswith(".deb"):
+            lintian = subprocess.run(
+                ["lintian", "--fail-on", "error,warning", baru], capture_output=True, text=True
             )
+            sifat[f"gives lintian nothing to warn of: {lintian.stdout}"] = lintian.returncode == 0
+            catatan = gzip.open(Path(build, "changelog.gz"), "rt").readline()
+            sifat[f"begins the changelog with {versi}: {catatan}"] = catatan.startswith(
+                f"tavirel ({versi})"
+            )
+    if Path(sumber, ".git").exists():
+        waktu = teks("git", "-C", sumber, "log", "-1", "--format=%ct").strip()
+        arsip = subprocess.run(
+            ["git", "-C", sumber, "archive", "HEAD", "cmake/waktu.cmake"], capture_output=True
+        )
+        sifat[f"gives a git archive the commit time {waktu}"] = (
+            f'"{waktu}"'.encode() in arsip.stdout
+        )
     return sifat
 
 
