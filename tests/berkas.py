@@ -32,16 +32,18 @@ DEBIAN = ["usr/share/doc/tavirel/changelog.gz", "usr/share/doc/tavirel/copyright
 ASM_V3 = "urn:schemas-microsoft-com:asm.v3"
 
 
+def jalan(*perintah, umask: int | None = None, **pilihan) -> subprocess.CompletedProcess:
+    """Runs a command to its end, with its output as text, under `umask` when one is named."""
+    awal = None if umask is None else lambda: os.umask(umask)
+    return subprocess.run(perintah, capture_output=True, text=True, preexec_fn=awal, **pilihan)
+
+
 def teks(*perintah, umask: int | None = None) -> str:
-    jalan = subprocess.run(
-        perintah,
-        capture_output=True,
-        text=True,
-        preexec_fn=None if umask is None else lambda: os.umask(umask),
-    )
-    if jalan.returncode != 0:
-        sys.exit(f"{' '.join(map(str, perintah))} failed:\n{jalan.stdout}{jalan.stderr}")
-    return jalan.stdout
+    """The output of a command that must succeed; when it fails, the check ends with why."""
+    hasil = jalan(*perintah, umask=umask)
+    if hasil.returncode != 0:
+        sys.exit(f"{' '.join(map(str, perintah))} failed:\n{hasil.stdout}{hasil.stderr}")
+    return hasil.stdout
 
 
 def berkas_di(folder: str) -> list[str]:
@@ -53,27 +55,18 @@ def pasang(cmake: str, build: str, versi: str, transkrip: str) -> dict[str, bool
         teks(cmake, "--install", build, "--prefix", prefix)
         berkas = [b for b in berkas_di(prefix) if Path(prefix, b).is_file()]
         halaman = f"{prefix}/{DIPASANG[2]}"
-        man = subprocess.run(
-            ["man", "--warnings", "-l", halaman],
-            capture_output=True,
-            text=True,
-            env=dict(os.environ, MANWIDTH="80"),
-        )
-        mandoc = subprocess.run(["mandoc", "-Tlint", halaman], capture_output=True, text=True)
+        man = jalan("man", "--warnings", "-l", halaman, env=dict(os.environ, MANWIDTH="80"))
+        mandoc = jalan("mandoc", "-Tlint", halaman)
         judul = gzip.open(halaman, "rt").read().partition(".TH ")[2].partition("\n")[0]
-        dialog = subprocess.run(
-            [sys.executable, Path(__file__).with_name("transkrip.py"), transkrip, "--"]
-            + [f"{prefix}/{DIPASANG[0]}"],
-            capture_output=True,
-            text=True,
-        )
+        runner = Path(__file__).with_name("transkrip.py")
+        dialog = jalan(sys.executable, runner, transkrip, "--", f"{prefix}/{DIPASANG[0]}")
         teks(cmake, "-D", f"PREFIX={prefix}", "-P", f"{build}/hapus.cmake")
         sisa = berkas_di(prefix)
+    peringatan = man.stderr + mandoc.stdout
+    halaman_bersih = man.returncode == mandoc.returncode == 0 and not peringatan
     return {
         f"installs {DIPASANG}, not {berkas}": berkas == DIPASANG,
-        f"has a manual page that shows without warnings: {man.stderr}{mandoc.stdout}": not (
-            man.returncode or man.stderr or mandoc.returncode or mandoc.stdout
-        ),
+        f"has a manual page that shows without warnings: {peringatan}": halaman_bersih,
         f"names version {versi} in the manual page's header: {judul}": f'"tavirel {versi}"'
         in judul,
         f"runs as installed: {dialog.stdout}": dialog.returncode == 0,
@@ -91,60 +84,42 @@ def isi(paket: Path, cmake: Path) -> list[str]:
 
 
 def jenis_build(folder: Path) -> str:
-    return re.search(r"^CMAKE_BUILD_TYPE:\w+=(.*)$", (folder / "CMakeCache.txt").read_text(), re.M)[
-        1
-    ]
+    cache = (folder / "CMakeCache.txt").read_text()
+    return re.search(r"^CMAKE_BUILD_TYPE:\w+=(.*)$", cache, re.M)[1]
 
 
 def paket(build: str, versi: str, sistem: str, _, *konfigurasi) -> dict[str, bool]:
     cmake, ulang = Path(konfigurasi[0]), Path(konfigurasi[konfigurasi.index("-B") + 1])
+    sumber = konfigurasi[konfigurasi.index("-S") + 1]
     teks(*konfigurasi, umask=0o077)
     teks(cmake, "--build", ulang, "--parallel", "2", umask=0o077)
     if sistem == "Windows":
         harapan = {f"tavirel-{versi}-win32.zip": ["PETUNJUK.txt", "tavirel.exe"]}
     else:
-        arsitektur = teks("dpkg", "--print-architecture").strip()
-        deb = sorted(DEBIAN + [f"usr/{nama}" for nama in DIPASANG])
-        harapan = {
-            f"tavirel-{versi}-{sistem}.tar.gz": DIPASANG,
-            f"tavirel_{versi}_{arsitektur}.deb": deb,
-        }
+        deb = f"tavirel_{versi}_{teks('dpkg', '--print-architecture').strip()}.deb"
+        isi_deb = sorted(DEBIAN + [f"usr/{nama}" for nama in DIPASANG])
+        harapan = {f"tavirel-{versi}-{sistem}.tar.gz": DIPASANG, deb: isi_deb}
     for folder, umask in ((Path(build), None), (ulang, 0o077)):
         for nama in harapan:
             (folder / nama).unlink(missing_ok=True)
-        teks(
-            cmake.with_name("cpack"),
-            "--config",
-            folder / "CPackConfig.cmake",
-            "-B",
-            folder,
-            umask=umask,
-        )
+        cpack = cmake.with_name("cpack")
+        teks(cpack, "--config", folder / "CPackConfig.cmake", "-B", folder, umask=umask)
 
-    sumber = konfigurasi[konfigurasi.index("-S") + 1]
     jenis = jenis_build(Path(build))
     sifat = {f"makes the second build {jenis} too": jenis_build(ulang) == jenis}
     for nama, berkas in harapan.items():
         baru, pertama = ulang / nama, Path(build, nama)
         sifat[f"makes {nama} the same in both folders"] = baru.read_bytes() == pertama.read_bytes()
         sifat[f"puts {berkas} in {nama}"] = isi(baru, cmake) == berkas
-        if nama.endswith(".deb"):
-            lintian = subprocess.run(
-                ["lintian", "--fail-on", "error,warning", baru], capture_output=True, text=True
-            )
-            sifat[f"gives lintian nothing to warn of: {lintian.stdout}"] = lintian.returncode == 0
-            catatan = gzip.open(Path(build, "changelog.gz"), "rt").readline()
-            sifat[f"begins the changelog with {versi}: {catatan}"] = catatan.startswith(
-                f"tavirel ({versi})"
-            )
+    if sistem != "Windows":
+        lintian = jalan("lintian", "--fail-on", "error,warning", ulang / deb)
+        catatan = gzip.open(Path(build, "changelog.gz"), "rt").readline()
+        sifat[f"gives lintian nothing to warn of: {lintian.stdout}"] = lintian.returncode == 0
+        sifat[f"begins the changelog with {versi}: {catatan}"] = f"tavirel ({versi})" in catatan
     if Path(sumber, ".git").exists():
         waktu = teks("git", "-C", sumber, "log", "-1", "--format=%ct").strip()
-        arsip = subprocess.run(
-            ["git", "-C", sumber, "archive", "HEAD", "cmake/waktu.cmake"], capture_output=True
-        )
-        sifat[f"gives a git archive the commit time {waktu}"] = (
-            f'"{waktu}"'.encode() in arsip.stdout
-        )
+        arsip = teks("git", "-C", sumber, "archive", "HEAD", "cmake/waktu.cmake")
+        sifat[f"gives a git archive the commit time {waktu}"] = f'"{waktu}"' in arsip
     return sifat
 
 
@@ -157,6 +132,12 @@ def impor(header: str) -> set[str]:
     }
 
 
+def diizinkan(daftar_impor: str) -> set[str]:
+    """The functions of the XP list, as 'DLL: function'."""
+    baris = re.findall(r"^([^#\s]+): (.*)$", Path(daftar_impor).read_text(), re.M)
+    return {f"{dll}: {fungsi}" for dll, daftar in baris for fungsi in daftar.split()}
+
+
 def manifes(sumber_daya: str) -> ET.Element:
     """The manifest resource, parsed: windres writes it as C strings with doubled quotes."""
     badan = sumber_daya.partition("RT_MANIFEST */\nBEGIN\n")[2].partition("\nEND")[0]
@@ -166,50 +147,38 @@ def manifes(sumber_daya: str) -> ET.Element:
 
 def windows(exe: str, objdump: str, windres: str, petunjuk: str, daftar_impor: str) -> dict:
     header, sumber_daya = teks(objdump, "-p", exe), teks(windres, "-i", exe, "-O", "rc")
-    diizinkan = {
-        f"{dll}: {fungsi}"
-        for baris in Path(daftar_impor).read_text().splitlines()
-        if not baris.startswith("#")
-        for dll, daftar in [baris.split(": ")]
-        for fungsi in daftar.split()
-    }
-    diimpor = impor(header)
+    konsol_32 = "file format pei-i386" in header and "(Windows CUI)" in header
+    asing = impor(header) - diizinkan(daftar_impor)
+    polos = "no symbols" in teks(objdump, "-t", exe) and "debug" not in teks(objdump, "-h", exe)
     utama, sub = re.search(r"^LANGUAGE (\d+), (\d+)$", sumber_daya, re.M).groups()
     bahasa = {int(utama) | int(sub) << 10}
     bahasa |= {int(b, 16) for b in re.findall(r'BLOCK "([0-9A-F]{4})04E4"', sumber_daya)}
     bahasa |= {int(b, 16) for b in re.findall(r'"Translation", (0x[0-9a-f]+), 1252', sumber_daya)}
     try:
         tingkat = manifes(sumber_daya).find(f".//{{{ASM_V3}}}requestedExecutionLevel")
+        sebagai_pemanggil = tingkat is not None and tingkat.get("level") == "asInvoker"
     except ET.ParseError:
-        tingkat = None
-    teks_petunjuk = Path(petunjuk).read_bytes()
+        sebagai_pemanggil = False
+    petunjuk_crlf = Path(petunjuk).read_bytes().replace(b"\r\n", b"")
     return {
-        "is a 32-bit Windows console program": "file format pei-i386" in header
-        and "(Windows CUI)" in header,
-        f"imports only functions of the XP list, not {sorted(diimpor - diizinkan)}": diizinkan
-        >= diimpor
-        != set(),
-        "holds no symbols": "no symbols" in teks(objdump, "-t", exe)
-        and "debug" not in teks(objdump, "-h", exe),
+        "is a 32-bit Windows console program": konsol_32,
+        f"imports only functions of the XP list, not {sorted(asing)}": impor(header) and not asing,
+        "holds no symbols": polos,
         f"names one language in code page 1252 for its text, not {bahasa}": len(bahasa) == 1,
-        "has a well-formed manifest that runs it as its invoker": tingkat is not None
-        and tingkat.get("level") == "asInvoker",
-        "comes with a text in CR LF lines": 0
-        < teks_petunjuk.count(b"\n")
-        == teks_petunjuk.count(b"\r\n"),
+        "has a well-formed manifest that runs it as its invoker": sebagai_pemanggil,
+        "comes with a text in CR LF lines": b"\n" not in petunjuk_crlf,
     }
 
 
 def main() -> None:
     periksa = {"pasang": pasang, "paket": paket, "windows": windows}[sys.argv[1]]
-    sys.exit(
-        "\n".join(
-            f"{sys.argv[1]}: should be so but is not: it {nama}"
-            for nama, benar in periksa(*sys.argv[2:]).items()
-            if not benar
-        )
-        or None
-    )
+    sifat = periksa(*sys.argv[2:])
+    salah = [
+        f"{sys.argv[1]}: should be so but is not: it {nama}"
+        for nama, benar in sifat.items()
+        if not benar
+    ]
+    sys.exit("\n".join(salah) or None)
 
 
 if __name__ == "__main__":
