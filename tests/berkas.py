@@ -2,8 +2,8 @@
 
     berkas.py pasang CMAKE BUILD VERSION TRANSCRIPT
         Installs the build into a new prefix: exactly the program, its manual page and the
-        README land where GNUInstallDirs puts them; man and mandoc show the page, which names
-        the version, without a warning; the installed program runs the transcript; and the
+        README land where GNUInstallDirs puts them; mandoc finds no fault in the manual page,
+        which names the version; the installed program runs the transcript; and the
         README's way to uninstall leaves the prefix empty.
     berkas.py paket BUILD VERSION SYSTEM -- CONFIGURE-COMMAND... -B FOLDER ...
         Packs the build and a second one, made in FOLDER by the configure command under umask
@@ -55,18 +55,15 @@ def pasang(cmake: str, build: str, versi: str, transkrip: str) -> dict[str, bool
         teks(cmake, "--install", build, "--prefix", prefix)
         berkas = [b for b in berkas_di(prefix) if Path(prefix, b).is_file()]
         halaman = f"{prefix}/{DIPASANG[2]}"
-        man = jalan("man", "--warnings", "-l", halaman, env=dict(os.environ, MANWIDTH="80"))
         mandoc = jalan("mandoc", "-Tlint", halaman)
         judul = gzip.open(halaman, "rt").read().partition(".TH ")[2].partition("\n")[0]
         runner = Path(__file__).with_name("transkrip.py")
         dialog = jalan(sys.executable, runner, transkrip, "--", f"{prefix}/{DIPASANG[0]}")
         teks(cmake, "-D", f"PREFIX={prefix}", "-P", f"{build}/hapus.cmake")
         sisa = berkas_di(prefix)
-    peringatan = man.stderr + mandoc.stdout
-    halaman_bersih = man.returncode == mandoc.returncode == 0 and not peringatan
     return {
         f"installs {DIPASANG}, not {berkas}": berkas == DIPASANG,
-        f"has a manual page that shows without warnings: {peringatan}": halaman_bersih,
+        f"has a manual page that mandoc finds no fault in: {mandoc.stdout}": mandoc.returncode == 0,
         f"names version {versi} in the manual page's header: {judul}": f'"tavirel {versi}"'
         in judul,
         f"runs as installed: {dialog.stdout}": dialog.returncode == 0,

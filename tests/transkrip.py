@@ -44,6 +44,7 @@ C runtime writes it in text mode. Where the prefix holds a file `lewati`, the ho
 the program: the transcript says why and exits with 77, skipped.
 """
 
+import contextlib
 import os
 import pty
 import re
@@ -114,15 +115,9 @@ def jalankan(perintah: list[str], bidang: dict[str, str], ketikan: str, harapan:
     it at hand from the start, so that every run sends its output at the same moments."""
     with tempfile.TemporaryFile() as berkas, tempfile.TemporaryFile() as galat:
         (masuk, penulis), (keluar, pembaca) = stdin(bidang, ketikan), stdout(bidang, berkas)
-        terbatas = bidang["stdout"] == "terbatas"
-        proses = subprocess.Popen(
-            perintah,
-            env=LINGKUNGAN,
-            stdin=masuk,
-            stdout=keluar,
-            stderr=galat,
-            preexec_fn=(lambda: batasi_berkas(len(harapan))) if terbatas else None,
-        )
+        batas = (lambda: batasi_berkas(len(harapan))) if bidang["stdout"] == "terbatas" else None
+        aliran = {"stdin": masuk, "stdout": keluar, "stderr": galat}
+        proses = subprocess.Popen(perintah, env=LINGKUNGAN, preexec_fn=batas, **aliran)
         os.close(masuk)
         os.close(keluar)
         try:
@@ -140,10 +135,8 @@ def jalankan(perintah: list[str], bidang: dict[str, str], ketikan: str, harapan:
 def tulis_pipa(penulis: int, ketikan: bytes) -> None:
     """Writes what is typed into a pipe only once the program has been waiting for it."""
     time.sleep(JEDA)
-    try:
+    with contextlib.suppress(BrokenPipeError):  # the program did not wait, as the output shows
         os.write(penulis, ketikan)
-    except BrokenPipeError:  # the program did not wait, which the transcript shows
-        pass
     os.close(penulis)
 
 
@@ -171,10 +164,8 @@ def di_terminal(perintah: list[str], bidang: dict[str, str], ketikan: str, _):
     mode[1] &= ~termios.OPOST
     mode[3] &= ~termios.ECHO
     termios.tcsetattr(terminal, termios.TCSANOW, mode)
-    masuk = stdin(bidang, ketikan)[0] if bidang["stdin"] else terminal
-    proses = subprocess.Popen(
-        perintah, env=LINGKUNGAN, stdin=masuk, stdout=terminal, stderr=terminal
-    )
+    aliran = {"stdin": stdin(bidang, ketikan)[0] if bidang["stdin"] else terminal}
+    proses = subprocess.Popen(perintah, env=LINGKUNGAN, stdout=terminal, stderr=terminal, **aliran)
     os.close(terminal)
     try:
         layar = baca_layar(layar_fd, BATAS_WAKTU)
@@ -208,10 +199,8 @@ def beda(nama: str, tertulis: bytes, harapan: bytes) -> list[str]:
         return []
     i = len(os.path.commonprefix([tertulis, harapan]))
     potong = slice(max(0, i - 40), i + 60)
-    return [
-        f"{nama} differs from byte {i}:\n  written:  {tertulis[potong]!r}\n"
-        f"  expected: {harapan[potong]!r}"
-    ]
+    tertulis, harapan = tertulis[potong], harapan[potong]
+    return [f"{nama} differs from byte {i}:\n  written:  {tertulis!r}\n  expected: {harapan!r}"]
 
 
 def main() -> None:

@@ -21,13 +21,15 @@ langkah() {
 wineserver -k </dev/null >/dev/null 2>&1
 [ $# -eq 2 ] && exit 0
 mkdir -p "$1" && rm -f "$lewati"
-if [ "${4-}" = --32bit ] && [ -n "${TAVIREL_TANPA_32BIT-}" ]; then
-  echo "32-bit Windows runs skipped: TAVIREL_TANPA_32BIT is set" | tee "$lewati"
-  exit 77
-elif [ "${4-}" = --32bit ]; then
-  # A shell gives 126 for a program whose code the kernel will not run (Exec format error).
+if [ "${4-}" = --32bit ]; then
   "$2" --version >/dev/null 2>&1
-  [ $? -eq 126 ] && echo "32-bit Windows runs skipped: this host runs no 32-bit code" | tee "$lewati" && exit 77
+  # A shell gives 126 for a program whose code the kernel will not run (Exec format error).
+  [ $? -eq 126 ] && sebab="this host runs no 32-bit code"
+  [ -n "${TAVIREL_TANPA_32BIT-}" ] && sebab="TAVIREL_TANPA_32BIT is set"
+fi
+if [ -n "${sebab-}" ]; then
+  echo "32-bit Windows runs skipped: $sebab" | tee "$lewati"
+  exit 77
 fi
 langkah wineserver -p
 langkah "$2" wineboot --init
