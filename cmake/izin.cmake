@@ -1,3 +1,4 @@
-# Run by cpack once a package's files are staged: the folders that cpack itself made take the
-# permissions of those that the install made, whatever the umask of whoever builds.
-file(CHMOD_RECURSE ${CPACK_TEMPORARY_DIRECTORY} DIRECTORY_PERMISSIONS ${CPACK_IZIN_FOLDER})
+# Run by cpack once a package's files are staged: every folder in it, whether the install or
+# cpack made it, takes the install's folder permissions, whatever the umask of whoever packs.
+file(CHMOD_RECURSE ${CPACK_TEMPORARY_DIRECTORY} DIRECTORY_PERMISSIONS
+     ${CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})

@@ -2,7 +2,7 @@
 # manual page and the README where GNUInstallDirs puts them. cpack packs the same files as
 # a tar.gz archive and, on Linux, as a Debian package.
 include(GNUInstallDirs)
-# The manual page is dated by the time of the sources (see cmake/waktu.cmake).
+# The manual page is dated by SOURCE_DATE_EPOCH, the time of the sources, where it is set.
 string(TIMESTAMP tanggal_sumber "%Y-%m-%d" UTC)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/tavirel.1.in tavirel.1 @ONLY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog changelog COPYONLY)
@@ -17,10 +17,6 @@ install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # Only the Debian package has these (see cmake/paket.cmake).
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${PROJECT_BINARY_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT debian EXCLUDE_FROM_ALL)
-# Last of all, the list of what was installed, which the configured hapus.cmake uninstalls.
-install(CODE "set(folder_build \"${PROJECT_BINARY_DIR}\")")
-install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/catat.cmake)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/hapus.cmake.in hapus.cmake @ONLY)
 
 set(CPACK_GENERATOR TGZ)
 if(CMAKE_SYSTEM_NAME STREQUAL Linux)
