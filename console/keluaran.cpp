@@ -5,7 +5,7 @@
 
 namespace {
 
-// Standard output's buffer, whose bytes leave only through tulis_keluaran: it sends them when
+// Standard output's buffer, whose bytes leave only through tulis_aliran: it sends them when
 // it is full and when the stream is flushed, and tells the stream when sending failed.
 class PenyanggaKeluaran : public std::streambuf {
  public:
@@ -27,7 +27,8 @@ class PenyanggaKeluaran : public std::streambuf {
 
   // Bytes that could not be sent are dropped with the failure, which ends the dialogue.
   bool kirim() {
-    const bool terkirim = tulis_keluaran(pbase(), static_cast<std::size_t>(pptr() - pbase()));
+    const auto ukuran_isi = static_cast<std::size_t>(pptr() - pbase());
+    const bool terkirim = tulis_aliran(aliran_keluaran, pbase(), ukuran_isi);
     kosongkan();
     return terkirim;
   }

@@ -27,7 +27,7 @@ void tolak_bilangan(Putusan putusan, const char* pesan_tidak_valid);
 // line on standard error when reading failed.
 [[noreturn]] void masukan_habis(bool gagal);
 
-// Gives standard output a buffer that sends its bytes through tulis_keluaran.
+// Gives standard output a buffer that sends its bytes through tulis_aliran.
 void pasang_penyangga_keluaran();
 
 // Typed input, one whitespace-separated token at a time. When the input ends before a
@@ -49,6 +49,9 @@ void bersihkan_layar();
 // left non-blocking: the number of bytes read, 0 at the end of the input, below 0 when the
 // read failed.
 int baca_masukan(char* tujuan, int ukuran);
-// Writes all the bytes to standard output, waiting while it cannot take more, also on a
-// stream left non-blocking; false when writing failed.
-bool tulis_keluaran(const char* data, std::size_t ukuran);
+// The streams that the program writes: standard output and standard error.
+constexpr int aliran_keluaran = 1;
+constexpr int aliran_galat = 2;
+// Writes all the bytes to the stream, waiting while it cannot take more, also on a stream left
+// non-blocking; false when writing failed.
+bool tulis_aliran(int aliran, const char* data, std::size_t ukuran);

@@ -50,8 +50,10 @@ bool digit(int c) { return c >= '0' && c <= '9'; }
 
 bool dalam_token(int c) { return c != akhir_masukan && !spasi(c); }
 
-// Skips whitespace up to the next token; with no token left the dialogue cannot go on.
+// Skips whitespace up to the next token; with no token left the dialogue cannot go on, nor
+// once output has failed, even where the token is already at hand.
 void menuju_token() {
+  if (!std::cout) akhiri_dialog(1);
   while (spasi(intip())) ambil();
   if (intip() == akhir_masukan) masukan_habis(keadaan_masukan == Keadaan::gagal);
 }

@@ -1,6 +1,17 @@
 #include <iostream>
+#include <string_view>
 
 #include "console/konsol.hpp"
+
+namespace {
+
+// A message on standard error, written whole, as standard output is; if even that fails,
+// nothing is left to tell it.
+void tulis_galat(std::string_view pesan) {
+  static_cast<void>(tulis_aliran(aliran_galat, pesan.data(), pesan.size()));
+}
+
+}  // namespace
 
 void kode_salah() {
   bersihkan_layar();
@@ -14,7 +25,7 @@ void tolak_bilangan(Putusan putusan, const char* pesan_tidak_valid) {
 
 void akhiri_dialog(int status) {
   if (!std::cout.flush()) {
-    std::cerr << "Gagal menulis keluaran!!\n";
+    tulis_galat("Gagal menulis keluaran!!\n");
     status = 1;
   }
   akhiri_proses(status);
@@ -22,6 +33,6 @@ void akhiri_dialog(int status) {
 
 void masukan_habis(bool gagal) {
   std::cout << '\n' << std::flush;
-  if (gagal) std::cerr << "Gagal membaca masukan!!\n";
+  if (gagal) tulis_galat("Gagal membaca masukan!!\n");
   akhiri_dialog(1);
 }

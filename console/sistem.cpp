@@ -10,9 +10,10 @@
 #include <process.h>
 #include <sys/stat.h>
 
-// The command processor clears the console; its result is of no use here.
+// The command processor clears the console once all that was written before is on it; output
+// that cannot be sent ends the dialogue instead. The command's result is of no use here.
 void bersihkan_layar() {
-  std::cout.flush();
+  if (!std::cout.flush()) akhiri_dialog(1);
   static_cast<void>(std::system("cls"));
 }
 
@@ -38,11 +39,11 @@ int baca_masukan(char* tujuan, int ukuran) {
   return _read(0, tujuan, static_cast<unsigned>(ukuran));
 }
 
-// Standard output in the C runtime's text mode, which writes each LF as CR LF; no more
-// than the output buffer holds is ever asked for at once.
-bool tulis_keluaran(const char* data, std::size_t ukuran) {
+// The stream in the C runtime's text mode, which writes each LF as CR LF; no more than the
+// output buffer holds is ever asked for at once.
+bool tulis_aliran(int aliran, const char* data, std::size_t ukuran) {
   while (ukuran > 0) {
-    const int tertulis = _write(1, data, static_cast<unsigned>(ukuran));
+    const int tertulis = _write(aliran, data, static_cast<unsigned>(ukuran));
     if (tertulis <= 0) return false;
     data += tertulis;
     ukuran -= static_cast<std::size_t>(tertulis);
@@ -84,13 +85,13 @@ int baca_masukan(char* tujuan, int ukuran) {
 }
 
 // A write that takes nothing is a failure too, so that the program can never spin on it.
-bool tulis_keluaran(const char* data, std::size_t ukuran) {
+bool tulis_aliran(int aliran, const char* data, std::size_t ukuran) {
   while (ukuran > 0) {
-    const ssize_t tertulis = write(STDOUT_FILENO, data, ukuran);
+    const ssize_t tertulis = write(aliran, data, ukuran);
     if (tertulis > 0) {
       data += tertulis;
       ukuran -= static_cast<std::size_t>(tertulis);
-    } else if (tertulis == 0 || !coba_lagi(STDOUT_FILENO, POLLOUT)) {
+    } else if (tertulis == 0 || !coba_lagi(aliran, POLLOUT)) {
       return false;
     }
   }
