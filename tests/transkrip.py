@@ -18,19 +18,23 @@ for the title and the menu of menu.txt, '{TEXT*N}' for TEXT N times. The other f
 same notation:
 
     galat: TEXT            standard error (nothing, when absent)
-    stdin: PATH|hanya-tulis|pipa-lambat
-                           standard input read from PATH, or the typed input in a file opened
-                           for writing only, instead of the typed input; or the typed input
-                           through a pipe left non-blocking, written only a moment after the
-                           program starts
+    stdin: PATH|pipa-lambat
+                           standard input read from PATH instead of the typed input; or the
+                           typed input through a pipe left non-blocking, written only a moment
+                           after the program starts, once its output ends in a prompt
     stdout: PATH|terbatas|pipa-lambat
                            standard output written to PATH, where the expected output is empty;
                            to a file that cannot grow past the expected output; or to a pipe
                            left non-blocking, whose reader starts only a moment later
-    terminal: ya           run in a pseudo-terminal, typing each line of `masukan` only once the
-                           output ends in a prompt; the program must end within a second of the
-                           last; standard error shows on the same screen; the program may take
+    stderr: pipa-lambat    standard error written to a pipe left non-blocking, already full
+                           when the program starts, whose reader drains it only a moment later
+    terminal: ya           run in a pseudo-terminal, where every line of `masukan` is typed
+                           before the program starts and the terminal hands it over line by
+                           line; standard error shows on the same screen; the program may take
                            another standard input
+
+Where the program waits on a slow pipe, it must wait without using the processor: all its
+run may take no more than a third of the time it waits.
 
 The program runs with a search path that finds no command, so a transcript also shows that
 clearing the screen starts no other program.
@@ -40,8 +44,7 @@ clearing the screen starts no other program.
 With --windows the program is the Windows build under Wine, whose loader is the first word of
 COMMAND, in a prefix whose command processor is the stand-in that writes "[/c cls]": that mark
 stands where the expected text clears the screen, and every line end expected is CR LF, as the
-C runtime writes it in text mode. Where the prefix holds a file `lewati`, the host cannot run
-the program: the transcript says why and exits with 77, skipped.
+C runtime writes it in text mode.
 """
 
 import contextlib
@@ -49,7 +52,6 @@ import os
 import pty
 import re
 import resource
-import select
 import signal
 import subprocess
 import sys
@@ -62,12 +64,12 @@ MENU = Path(__file__).with_name("menu.txt").read_text()
 BERSIHKAN_LAYAR = "^[[H^[[2J^[[3J"
 JEJAK_CLS = "[/c cls]"
 BATAS_WAKTU = 10
-BATAS_REAKSI = 1
 # How long the far end of a slow pipe waits before it writes or reads.
 JEDA = 0.3
 # Output that ends in one of these is a prompt: the program waits for the user.
 AKHIR_PROMPT = (b": ", b"? ")
 LINGKUNGAN = {"PATH": "/nonexistent", "WINEDEBUG": "-all"}
+ARAH = ("stdin", "stdout", "stderr")
 
 
 def ke_byte(teks: str) -> bytes:
@@ -79,75 +81,84 @@ def ke_byte(teks: str) -> bytes:
 
 def baca_transkrip(jalur: Path) -> dict[str, str]:
     kepala, _, badan = jalur.read_text().partition("\n---\n")
-    bidang = {"masukan": "", "galat": "", "stdin": "", "stdout": ""}
+    bidang = {"masukan": "", "galat": "", "stdin": "", "stdout": "", "stderr": ""}
     bidang["keluaran"] = badan.replace("{menu}\n", MENU)
     return bidang | dict(re.findall(r"^(\w+): ?(.*)$", kepala, re.M))
 
 
-def pipa_lambat(ujung_program: int) -> tuple[int, int]:
-    """A pipe whose end for the program, 0 to read or 1 to write, is non-blocking, as some
-    programs leave their pipes: that end first, the far end second."""
-    ujung = os.pipe()
-    os.set_blocking(ujung[ujung_program], False)
-    return ujung[ujung_program], ujung[1 - ujung_program]
-
-
-def stdin(bidang: dict[str, str], ketikan: str) -> tuple[int, int | None]:
-    """Standard input as the transcript names it, and the far end of a slow pipe."""
-    if bidang["stdin"] == "pipa-lambat":
-        return pipa_lambat(0)
-    if bidang["stdin"] == "hanya-tulis":
-        return os.open(ketikan, os.O_WRONLY), None
-    return os.open(bidang["stdin"] or ketikan, os.O_RDONLY), None
-
-
-def stdout(bidang: dict[str, str], berkas) -> tuple[int, int | None]:
-    """Standard output as the transcript names it, and the far end of a slow pipe."""
-    if bidang["stdout"] == "pipa-lambat":
-        return pipa_lambat(1)
-    if bidang["stdout"] in ("", "terbatas"):
+def aliran(bidang: dict[str, str], nomor: int, ketikan: str, berkas, terminal) -> tuple:
+    """Standard input, output or error (nomor 0, 1 or 2) as the transcript names it: the end
+    for the program, and the far end that the runner reads or writes, if any. A slow pipe's end
+    for the program is non-blocking, as some programs leave their pipes."""
+    jenis = bidang[ARAH[nomor]]
+    if jenis == "pipa-lambat":
+        ujung = os.pipe()
+        milik_program = 0 if nomor == 0 else 1
+        os.set_blocking(ujung[milik_program], False)
+        return ujung[milik_program], ujung[1 - milik_program]
+    if terminal and not (nomor == 0 and jenis):
+        layar, tty = terminal
+        return os.dup(tty), layar if nomor == 1 else None
+    if jenis == "" and nomor == 0:
+        return os.open(ketikan, os.O_RDONLY), None
+    if jenis in ("", "terbatas"):
         return os.dup(berkas.fileno()), None
-    return os.open(bidang["stdout"], os.O_WRONLY), None
+    return os.open(jenis, os.O_WRONLY if nomor else os.O_RDONLY), None
+
+
+def terminal_baru(ketikan: str) -> tuple[int, int]:
+    """A pseudo-terminal that neither echoes what is typed nor changes line ends, where all
+    that is typed waits from the start, to be handed over line by line: its screen, the end
+    that the runner reads, and the terminal itself."""
+    layar, tty = pty.openpty()
+    mode = termios.tcgetattr(tty)
+    mode[1] &= ~termios.OPOST
+    mode[3] &= ~termios.ECHO
+    termios.tcsetattr(tty, termios.TCSANOW, mode)
+    os.write(layar, Path(ketikan).read_bytes())
+    return layar, tty
+
+
+def waktu_prosesor() -> float:
+    """The processor time, in user and system mode, of every child process that has ended."""
+    return sum(resource.getrusage(resource.RUSAGE_CHILDREN)[:2])
 
 
 def jalankan(perintah: list[str], bidang: dict[str, str], ketikan: str, harapan: bytes):
-    """Status, output and standard error of one run. What is typed comes from a file, all of
-    it at hand from the start, so that every run sends its output at the same moments."""
-    with tempfile.TemporaryFile() as berkas, tempfile.TemporaryFile() as galat:
-        (masuk, penulis), (keluar, pembaca) = stdin(bidang, ketikan), stdout(bidang, berkas)
+    """Status, output and standard error of one run, and the processor time it took where it
+    waited on a slow pipe. What is typed comes from a file, all of it at hand from the start,
+    so that every run sends its output at the same moments; on a terminal, the output is the
+    screen, which shows standard error too."""
+    with tempfile.TemporaryFile() as keluaran, tempfile.TemporaryFile() as galat:
+        terminal = terminal_baru(ketikan) if bidang.get("terminal") else None
+        berkas = (None, keluaran, galat)
+        program, jauh = zip(*(aliran(bidang, n, ketikan, berkas[n], terminal) for n in range(3)))
+        menunggu = "pipa-lambat" in (bidang["stdin"], bidang["stdout"], bidang["stderr"])
+        # One write to a non-blocking pipe takes what fits: the pipe is then full.
+        tumpah = os.write(program[2], bytes(1 << 20)) if jauh[2] is not None else 0
         batas = (lambda: batasi_berkas(len(harapan))) if bidang["stdout"] == "terbatas" else None
-        aliran = {"stdin": masuk, "stdout": keluar, "stderr": galat}
-        proses = subprocess.Popen(perintah, env=LINGKUNGAN, preexec_fn=batas, **aliran)
-        os.close(masuk)
-        os.close(keluar)
+        awal = waktu_prosesor()
+        proses = subprocess.Popen(
+            perintah, env=LINGKUNGAN, preexec_fn=batas, **dict(zip(ARAH, program))
+        )
+        for ujung in program + (terminal[1:] if terminal else ()):
+            os.close(ujung)
         try:
-            if penulis is not None:
-                tulis_pipa(penulis, Path(ketikan).read_bytes())
-            tertulis = baca_pipa(pembaca) if pembaca is not None else b""
+            if menunggu:
+                time.sleep(JEDA)
+            if jauh[0] is not None:
+                sejauh_ini = os.pread(keluaran.fileno(), 1 << 20, 0)
+                assert sejauh_ini.endswith(AKHIR_PROMPT), f"waits with no prompt: {sejauh_ini!r}"
+                with contextlib.suppress(BrokenPipeError):  # the program did not wait
+                    os.write(jauh[0], Path(ketikan).read_bytes())
+                os.close(jauh[0])
+            tertulis, pesan = (baca_sampai_habis(ujung) if ujung else b"" for ujung in jauh[1:])
             status = proses.wait(BATAS_WAKTU)
         finally:
             proses.kill()
-        berkas.seek(0)
-        galat.seek(0)
-        return status, tertulis or berkas.read(), galat.read()
-
-
-def tulis_pipa(penulis: int, ketikan: bytes) -> None:
-    """Writes what is typed into a pipe only once the program has been waiting for it."""
-    time.sleep(JEDA)
-    with contextlib.suppress(BrokenPipeError):  # the program did not wait, as the output shows
-        os.write(penulis, ketikan)
-    os.close(penulis)
-
-
-def baca_pipa(pembaca: int) -> bytes:
-    """All that comes through a pipe, read only once the program has had time to fill it."""
-    time.sleep(JEDA)
-    tertulis = b""
-    while bagian := os.read(pembaca, 1 << 16):
-        tertulis += bagian
-    os.close(pembaca)
-    return tertulis
+        prosesor = waktu_prosesor() - awal if menunggu else None
+        tertulis = tertulis or os.pread(keluaran.fileno(), 1 << 24, 0)
+        return status, tertulis, pesan[tumpah:] or os.pread(galat.fileno(), 1 << 24, 0), prosesor
 
 
 def batasi_berkas(ukuran: int) -> None:
@@ -156,41 +167,14 @@ def batasi_berkas(ukuran: int) -> None:
     resource.setrlimit(resource.RLIMIT_FSIZE, (ukuran, ukuran))
 
 
-def di_terminal(perintah: list[str], bidang: dict[str, str], ketikan: str, _):
-    """Status and screen of one run in a pseudo-terminal that neither echoes what is typed nor
-    changes line ends."""
-    layar_fd, terminal = pty.openpty()
-    mode = termios.tcgetattr(terminal)
-    mode[1] &= ~termios.OPOST
-    mode[3] &= ~termios.ECHO
-    termios.tcsetattr(terminal, termios.TCSANOW, mode)
-    aliran = {"stdin": stdin(bidang, ketikan)[0] if bidang["stdin"] else terminal}
-    proses = subprocess.Popen(perintah, env=LINGKUNGAN, stdout=terminal, stderr=terminal, **aliran)
-    os.close(terminal)
-    try:
-        layar = baca_layar(layar_fd, BATAS_WAKTU)
-        for baris in re.findall(rb"[^\n]*\n|[^\n]+", ke_byte(bidang["masukan"])):
-            prompt = layar.endswith(AKHIR_PROMPT)
-            assert prompt, f"no prompt on screen before {baris!r} is typed: {layar[-80:]!r}"
-            os.write(layar_fd, baris)
-            layar += baca_layar(layar_fd, BATAS_REAKSI)
-        return proses.wait(BATAS_REAKSI), layar + baca_layar(layar_fd, 0, berhenti=()), b""
-    finally:
-        proses.kill()
-
-
-def baca_layar(layar_fd: int, batas: float, berhenti: tuple[bytes, ...] = AKHIR_PROMPT) -> bytes:
-    """What the program writes next on the terminal, until it shows a prompt (one that
-    `berhenti` names), closes the terminal, or time is up."""
-    baru, akhir = b"", time.monotonic() + batas
-    while not baru.endswith(berhenti):
-        if not select.select([layar_fd], [], [], max(akhir - time.monotonic(), 0))[0]:
-            break
-        try:
-            baru += os.read(layar_fd, 4096)
-        except OSError:  # how Linux tells that the terminal is closed
-            break
-    return baru
+def baca_sampai_habis(ujung: int) -> bytes:
+    """All that comes through a pipe or a terminal until it is closed."""
+    tertulis = b""
+    with contextlib.suppress(OSError):  # how Linux tells that a terminal is closed
+        while bagian := os.read(ujung, 1 << 16):
+            tertulis += bagian
+    os.close(ujung)
+    return tertulis
 
 
 def beda(nama: str, tertulis: bytes, harapan: bytes) -> list[str]:
@@ -207,10 +191,9 @@ def main() -> None:
     jalur, perintah = Path(sys.argv[1]), sys.argv[sys.argv.index("--") + 1 :]
     bidang, windows = baca_transkrip(jalur), sys.argv[2] == "--windows"
     if windows:
-        lewati = Path(sys.argv[3], "lewati")
-        if lewati.exists():
-            sys.exit(print(lewati.read_text(), end="") or 77)
-        LINGKUNGAN.update(WINEPREFIX=sys.argv[3], WINELOADER=perintah[0])
+        LINGKUNGAN.update(WINEPREFIX=sys.argv[3], WINELOADER=perintah[0], PATH=os.environ["PATH"])
+        # Wine starts with address randomisation off, as in wine.sh, which says why.
+        perintah = ["setarch", os.uname().machine, "-R", *perintah]
         bidang["keluaran"] = bidang["keluaran"].replace(BERSIHKAN_LAYAR, JEJAK_CLS)
     akhir_baris = b"\r\n" if windows else b"\n"
     harapan = ke_byte(bidang["keluaran"]).replace(b"\n", akhir_baris)
@@ -218,11 +201,13 @@ def main() -> None:
     with tempfile.NamedTemporaryFile() as ketikan:
         ketikan.write(ke_byte(bidang["masukan"]))
         ketikan.flush()
-        jalan = di_terminal if bidang.get("terminal") == "ya" else jalankan
-        status, keluaran, galat = jalan(perintah, bidang, ketikan.name, harapan)
+        status, keluaran, galat, prosesor = jalankan(perintah, bidang, ketikan.name, harapan)
 
     gagal = [] if str(status) == bidang["status"] else [f"status {status}, not {bidang['status']}"]
     gagal += beda("output", keluaran, harapan) + beda("standard error", galat, harapan_galat)
+    if prosesor is not None:
+        print(f"{jalur.name}: {prosesor:.3f} s of processor time, {JEDA} s of waiting")
+        gagal += [f"spins while it waits: {prosesor:.3f} s"] if prosesor > JEDA / 3 else []
     sys.exit("\n".join(f"{jalur.name}: {pesan}" for pesan in gagal) or None)
 
 
