@@ -15,7 +15,7 @@
 #     tavirel.exe is a 32-bit console program that imports only functions of the list IMPORTS,
 #     confirmed on Windows XP SP3; holds no symbols and no link time; names Indonesian as the
 #     language of its text, in its resource, its text block and its translation alike; holds the
-#     manifest MANIFEST, well-formed XML; its usage text has CR LF lines; and the archive ZIP
+#     manifest MANIFEST, well-formed XML that runs it as its invoker; its usage text has CR LF lines; and the archive ZIP
 #     holds the two.
 set -uo pipefail
 jenis=$1
@@ -62,8 +62,7 @@ paket() {
 windows() {
   local kepala=$sementara/kepala sumber_daya=$sementara/sumber_daya asing
   TZ=UTC "$2" -p "$1" >"$kepala" && "$3" -i "$1" -O rc >"$sumber_daya" || exit 1
-  harus "is a 32-bit Windows program" grep -q 'file format pei-i386' "$kepala"
-  harus "is a console program" grep -q '(Windows CUI)' "$kepala"
+  harus "is a 32-bit Windows console program" grep -q -z 'file format pei-i386.*(Windows CUI)' "$kepala"
   # The functions imported, and those of the XP list, as "DLL: function".
   awk '/DLL Name:/ {dll = $3} /^$/ {dll = ""} dll && $2 ~ /^[0-9]+$/ {print dll ": " $3}' \
     "$kepala" | sort -u >"$sementara/impor"
@@ -77,6 +76,7 @@ windows() {
     test "$(grep -c -x -E 'LANGUAGE 33, 1|    BLOCK "042104E4"|    VALUE "Translation", 0x421, 1252' "$sumber_daya")" = 3
   harus "holds its manifest" grep -q 'RT_MANIFEST' "$sumber_daya"
   harus "has a well-formed manifest" python3 -c 'import sys, xml.dom.minidom as x; x.parse(sys.argv[1])' "$7"
+  harus "runs as its invoker" grep -q 'requestedExecutionLevel level="asInvoker"' "$7"
   harus "comes with a text in CR LF lines" test -z "$(grep -v $'\r$' "$4")"
   harus "is packed with its usage text alone" test "$(cmake -E tar tf "$5" | sort | paste -sd ' ')" = "PETUNJUK.txt tavirel.exe"
 }
