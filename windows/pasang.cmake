@@ -9,6 +9,9 @@ target_sources(tavirel PRIVATE ${PROJECT_BINARY_DIR}/tavirel.rc)
 set_source_files_properties(${PROJECT_BINARY_DIR}/tavirel.rc PROPERTIES
                             OBJECT_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/tavirel.manifest)
 target_link_options(tavirel PRIVATE -static -s -Wl,--no-insert-timestamp)
+# The usage text's title is underlined as long as it is, whatever the version.
+string(LENGTH "Tavirel ${PROJECT_VERSION}" panjang_judul)
+string(REPEAT "=" ${panjang_judul} garis_judul)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/PETUNJUK.txt PETUNJUK.txt @ONLY NEWLINE_STYLE CRLF)
 
 # Both files go to the top of the prefix, written out, since a DESTINATION of "." would put
