@@ -15,8 +15,8 @@
 #     tavirel.exe is a 32-bit console program that imports only functions of the list IMPORTS,
 #     confirmed on Windows XP SP3; holds no symbols and no link time; names Indonesian as the
 #     language of its text, in its resource, its text block and its translation alike; holds the
-#     manifest MANIFEST, well-formed XML that runs it as its invoker; its usage text has CR LF lines; and the archive ZIP
-#     holds the two.
+#     manifest MANIFEST, well-formed XML that runs it as its invoker; its usage text has CR LF
+#     lines; and the archive ZIP holds the two.
 set -uo pipefail
 jenis=$1
 shift
@@ -48,13 +48,17 @@ pasang() {
     test "$(cd "$prefix" && find . | sort | paste -sd ' ')" = ". ./bin ./share ./share/doc ./share/man ./share/man/man1"
 }
 
+# The files in the tar archive on standard input, as paths under the prefix, one a line, sorted.
+isi() { sed -n -E 's|^[^/]*/(usr/)?(.*[^/])$|\2|p' | sort; }
+
 paket() {
   local tgz=tavirel-$3-Linux.tar.gz deb=tavirel_$3_$(dpkg --print-architecture).deb
   local debian=$'\nshare/doc/tavirel/changelog.gz\nshare/doc/tavirel/copyright'
   harus "makes $tgz the same in $2" cmp "$1/$tgz" "$2/$tgz"
   harus "makes $deb the same in $2" cmp "$1/$deb" "$2/$deb"
-  harus "puts the three files in $tgz" test "$(tar tzf "$1/$tgz" | sed -n 's|^[^/]*/\(.*[^/]\)$|\1|p' | sort)" = "$dipasang"
-  harus "puts them and Debian's two in $deb" test "$(dpkg-deb -c "$1/$deb" | sed -n 's|^-.* \./usr/||p' | sort)" = "$(sort <<<"$dipasang$debian")"
+  harus "puts the three files in $tgz" test "$(tar -tzf "$1/$tgz" | isi)" = "$dipasang"
+  harus "puts them and Debian's two in $deb" \
+    test "$(dpkg-deb --fsys-tarfile "$1/$deb" | tar -t | isi)" = "$(sort <<<"$dipasang$debian")"
   harus "gives lintian nothing to warn of" lintian --fail-on error,warning "$1/$deb"
   harus "begins the changelog with $3" test "$(zcat "$1/changelog.gz" | head -n1 | cut -d' ' -f1-2)" = "tavirel ($3)"
 }

@@ -99,8 +99,7 @@ def aliran(bidang: dict[str, str], nomor: int, ketikan: str, berkas, terminal) -
     if terminal and not (nomor == 0 and jenis):
         layar, tty = terminal
         return os.dup(tty), layar if nomor == 1 else None
-    if jenis == "" and nomor == 0:
-        return os.open(ketikan, os.O_RDONLY), None
+    jenis = jenis or (ketikan if nomor == 0 else "")  # standard input is what is typed
     if jenis in ("", "terbatas"):
         return os.dup(berkas.fileno()), None
     return os.open(jenis, os.O_WRONLY if nomor else os.O_RDONLY), None
