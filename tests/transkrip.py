@@ -36,15 +36,15 @@ same notation:
 Where the program waits on a slow pipe, it must wait without using the processor: all its
 run may take no more than a third of the time it waits.
 
-The program runs with a search path that finds no command, so a transcript also shows that
-clearing the screen starts no other program.
+Natively, the program runs with a search path that finds no command, so a transcript also
+shows that clearing the screen starts no other program.
 
     transkrip.py TRANSCRIPT [--windows WINEPREFIX] -- COMMAND...
 
 With --windows the program is the Windows build under Wine, whose loader is the first word of
-COMMAND, in a prefix whose command processor is the stand-in that writes "[/c cls]": that mark
-stands where the expected text clears the screen, and every line end expected is CR LF, as the
-C runtime writes it in text mode.
+COMMAND, started with address randomisation off, in a prefix whose command processor is the
+stand-in that writes "[/c cls]": that mark stands where the expected text clears the screen,
+and every line end expected is CR LF, as the C runtime writes it in text mode.
 """
 
 import contextlib
