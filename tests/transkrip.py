@@ -64,8 +64,9 @@ MENU = Path(__file__).with_name("menu.txt").read_text()
 BERSIHKAN_LAYAR = "^[[H^[[2J^[[3J"
 JEJAK_CLS = "[/c cls]"
 BATAS_WAKTU = 10
-# How long the far end of a slow pipe waits before it writes or reads.
-JEDA = 0.3
+# How long the far end of a slow pipe waits before it writes or reads: long enough for the
+# program to show its first prompt, with room to spare on a busy machine.
+JEDA = 0.5
 # Output that ends in one of these is a prompt: the program waits for the user.
 AKHIR_PROMPT = (b": ", b"? ")
 LINGKUNGAN = {"PATH": "/nonexistent", "WINEDEBUG": "-all"}
