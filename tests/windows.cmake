@@ -36,7 +36,7 @@ target_link_options(saksi_perintah PRIVATE -static)
 set(prefix ${CMAKE_CURRENT_BINARY_DIR}/wine)
 tambah_tes(siapkan_wine ${CMAKE_CURRENT_SOURCE_DIR}/wine.sh ${prefix} ${WINE} $<TARGET_FILE:saksi_perintah>)
 tambah_tes(hentikan_wine ${CMAKE_CURRENT_SOURCE_DIR}/wine.sh ${prefix} ${WINE})
-set_tests_properties(${kaki}.siapkan_wine PROPERTIES FIXTURES_SETUP wine LABELS "${kaki};wine")
+set_tests_properties(${kaki}.siapkan_wine PROPERTIES FIXTURES_SETUP wine LABELS "${kaki};wine" TIMEOUT 300)
 set_tests_properties(${kaki}.hentikan_wine PROPERTIES FIXTURES_CLEANUP wine LABELS "${kaki};wine")
 foreach(nama desimal heksa kode_salah masukan_tak_terbaca keluaran_penuh)
   tambah_tes(${nama} ${transkrip} ${CMAKE_CURRENT_SOURCE_DIR}/transkrip/${nama}.txt
