@@ -54,8 +54,7 @@ isi() { sed -n -E 's|^[^/]*/(usr/)?(.*[^/])$|\2|p' | sort; }
 paket() {
   local tgz=tavirel-$3-Linux.tar.gz deb=tavirel_$3_$(dpkg --print-architecture).deb
   local debian=$'\nshare/doc/tavirel/changelog.gz\nshare/doc/tavirel/copyright'
-  harus "makes $tgz the same in $2" cmp "$1/$tgz" "$2/$tgz"
-  harus "makes $deb the same in $2" cmp "$1/$deb" "$2/$deb"
+  for nama in "$tgz" "$deb"; do harus "makes $nama the same in $2" cmp "$1/$nama" "$2/$nama"; done
   harus "puts the three files in $tgz" test "$(tar -tzf "$1/$tgz" | isi)" = "$dipasang"
   harus "puts them and Debian's two in $deb" \
     test "$(dpkg-deb --fsys-tarfile "$1/$deb" | tar -t | isi)" = "$(sort <<<"$dipasang$debian")"

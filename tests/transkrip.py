@@ -199,8 +199,7 @@ def main() -> None:
     harapan = ke_byte(bidang["keluaran"]).replace(b"\n", akhir_baris)
     harapan_galat = ke_byte(bidang["galat"]).replace(b"\n", akhir_baris)
     with tempfile.NamedTemporaryFile() as ketikan:
-        ketikan.write(ke_byte(bidang["masukan"]))
-        ketikan.flush()
+        Path(ketikan.name).write_bytes(ke_byte(bidang["masukan"]))
         status, keluaran, galat, prosesor = jalankan(perintah, bidang, ketikan.name, harapan)
 
     gagal = [] if str(status) == bidang["status"] else [f"status {status}, not {bidang['status']}"]
