@@ -130,7 +130,7 @@ def jalankan(perintah: list[str], bidang: dict[str, str], ketikan: str, harapan:
     so that every run sends its output at the same moments; on a terminal, the output is the
     screen, which shows standard error too."""
     with tempfile.TemporaryFile() as keluaran, tempfile.TemporaryFile() as galat:
-        terminal = terminal_baru(ketikan) if bidang.get("terminal") else None
+        terminal = terminal_baru(ketikan) if bidang.get("terminal") == "ya" else None
         berkas = (None, keluaran, galat)
         program, jauh = zip(*(aliran(bidang, n, ketikan, berkas[n], terminal) for n in range(3)))
         menunggu = "pipa-lambat" in (bidang["stdin"], bidang["stdout"], bidang["stderr"])
