@@ -18,6 +18,8 @@ void pilihan_oktal();
 void pilihan_heksa();
 
 // Notices.
+// Clears the screen for what comes next; once output has failed, ends the dialogue instead.
+void layar_baru();
 void kode_salah();
 void tolak_bilangan(Putusan putusan, const char* pesan_tidak_valid);
 // Ends the dialogue once what was written is sent; when it cannot be sent, a line on
@@ -42,7 +44,9 @@ Putusan baca_bilangan(int basis, std::int32_t& bilangan);
 Putusan baca_kata(char (&kata)[ukuran_teks_heksa]);
 
 // Platform.
-void bersihkan_layar();
+// Clears the screen once all that was written before is sent; false, with nothing cleared, when
+// output has failed.
+[[nodiscard]] bool bersihkan_layar();
 // Ends the process at once, without exit handlers and without sending pending output.
 [[noreturn]] void akhiri_proses(int status);
 // Reads what standard input has at hand, waiting for at least one byte, also on a stream

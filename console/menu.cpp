@@ -26,7 +26,7 @@ void tanya_coba_lagi() {
     std::cout << "\nIngin coba lagi (Y/N) ? ";
     const char coba_lagi = baca_karakter();
     if (coba_lagi == 'Y' || coba_lagi == 'y') {
-      bersihkan_layar();
+      layar_baru();
       return;
     }
     if (coba_lagi == 'N' || coba_lagi == 'n') akhiri_dialog(0);

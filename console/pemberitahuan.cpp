@@ -13,8 +13,12 @@ void tulis_galat(std::string_view pesan) {
 
 }  // namespace
 
+void layar_baru() {
+  if (!bersihkan_layar()) akhiri_dialog(1);
+}
+
 void kode_salah() {
-  bersihkan_layar();
+  layar_baru();
   std::cout << "Kode yang Anda masukkan salah!!\n\n";
 }
 

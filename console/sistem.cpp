@@ -10,11 +10,12 @@
 #include <process.h>
 #include <sys/stat.h>
 
-// The command processor clears the console once all that was written before is on it; output
-// that cannot be sent ends the dialogue instead. The command's result is of no use here.
-void bersihkan_layar() {
-  if (!std::cout.flush()) akhiri_dialog(1);
+// The command processor clears the console once all that was written before is on it. The
+// command's result is of no use here.
+bool bersihkan_layar() {
+  if (!std::cout.flush()) return false;
   static_cast<void>(std::system("cls"));
+  return true;
 }
 
 namespace {
@@ -60,7 +61,7 @@ bool tulis_aliran(int aliran, const char* data, std::size_t ukuran) {
 // and no process is started.
 constexpr char urutan_bersihkan_layar[] = "\x1b[H\x1b[2J\x1b[3J";
 
-void bersihkan_layar() { std::cout << urutan_bersihkan_layar; }
+bool bersihkan_layar() { return static_cast<bool>(std::cout << urutan_bersihkan_layar); }
 
 namespace {
 

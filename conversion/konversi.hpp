@@ -12,7 +12,7 @@ inline constexpr std::size_t ukuran_teks_heksa = 100;
 extern std::int32_t angka;
 // The word typed for option D, ended by a zero byte.
 extern char teks_heksa[ukuran_teks_heksa];
-// Remainder scratch that both conversions write while they divide; no meaning between calls.
+// Remainder scratch that desimal_ke_basis writes while it divides; no meaning between calls.
 extern std::int32_t sisa;
 
 // What became of a typed number: accepted, or refused and why.
