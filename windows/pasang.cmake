@@ -14,10 +14,8 @@ string(LENGTH "Tavirel ${PROJECT_VERSION}" panjang_judul)
 string(REPEAT "=" ${panjang_judul} garis_judul)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/PETUNJUK.txt PETUNJUK.txt @ONLY NEWLINE_STYLE CRLF)
 
-# Both files go to the top of the prefix, written out, since a DESTINATION of "." would put
-# "./" in their installed paths.
-install(CODE "file(INSTALL \"$<TARGET_FILE:tavirel>\" \"${PROJECT_BINARY_DIR}/PETUNJUK.txt\"
-                    DESTINATION \"\${CMAKE_INSTALL_PREFIX}\")")
+# Both files go to the top of the archive.
+install(FILES $<TARGET_FILE:tavirel> ${PROJECT_BINARY_DIR}/PETUNJUK.txt DESTINATION .)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_FILE_NAME tavirel-${PROJECT_VERSION}-win32)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
