@@ -7,8 +7,9 @@ string(TIMESTAMP tanggal_sumber "%Y-%m-%d" UTC)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/tavirel.1.in tavirel.1 @ONLY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog changelog COPYONLY)
 # Compressed as Debian wants them, with no name or time stamp inside.
+find_program(GZIP gzip REQUIRED)
 add_custom_command(OUTPUT tavirel.1.gz changelog.gz
-                   COMMAND gzip -9nkf tavirel.1 changelog DEPENDS tavirel.1 changelog)
+                   COMMAND ${GZIP} -9nkf tavirel.1 changelog DEPENDS tavirel.1 changelog)
 add_custom_target(dokumen ALL DEPENDS tavirel.1.gz changelog.gz)
 
 install(TARGETS tavirel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
