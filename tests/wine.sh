@@ -15,7 +15,8 @@ log="$1.log"
 # Runs one step with its output in the log, since Wine's services outlive this script and
 # must hold none of its streams; a failed step is named, with the end of what it wrote.
 langkah() {
-  "$@" </dev/null >"$log" 2>&1 || { echo "Preparing Wine failed: $*" && tail -n 20 "$log" && exit 1; }
+  "$@" </dev/null >"$log" 2>&1 && return
+  echo "Preparing Wine failed: $*" && tail -n 20 "$log" && exit 1
 }
 
 wineserver -k </dev/null >/dev/null 2>&1
