@@ -26,12 +26,10 @@ same notation:
                            standard output written to PATH, where the expected output is empty;
                            to a file that cannot grow past the expected output; or to a pipe
                            left non-blocking, read only once the program waits for it
-    stderr: pipa-lambat    standard error written to a pipe left non-blocking, already full
-                           when the program starts, drained only once the program waits for it
-    terminal: ya           run in a pseudo-terminal, where every line of `masukan` is typed
-                           before the program starts and the terminal hands it over line by
-                           line; standard error shows on the same screen; the program may take
-                           another standard input
+    stderr: keluaran|pipa-lambat
+                           standard error written to the same file as standard output, where
+                           `galat` is empty; or to a pipe left non-blocking, already full when
+                           the program starts, drained only once the program waits for it
 
 A program waits on a slow pipe by sleeping, however busy the machine is: one that is never seen
 asleep within the time limit spins, and fails.
@@ -39,24 +37,21 @@ asleep within the time limit spins, and fails.
 Natively, the program runs with a search path that finds no command, so a transcript also
 shows that clearing the screen starts no other program.
 
-    transkrip.py TRANSCRIPT [--windows WINEPREFIX] -- COMMAND...
+    transkrip.py TRANSCRIPT [--windows] -- COMMAND...
 
-With --windows the program is the Windows build under Wine, whose loader is the first word of
-COMMAND, started with address randomisation off, in a prefix whose command processor is the
-stand-in that writes "[/c cls]": that mark stands where the expected text clears the screen,
-and every line end expected is CR LF, as the C runtime writes it in text mode.
+With --windows the command runs the Windows build under Wine, as wine.sh prepares it: in its
+environment, in a prefix whose command processor is the stand-in that writes "[/c cls]". That
+mark stands where the expected text clears the screen, and every line end expected is CR LF, as
+the C runtime writes it in text mode.
 """
 
 import contextlib
 import os
-import pty
 import re
-import resource
-import signal
+import shutil
 import subprocess
 import sys
 import tempfile
-import termios
 import time
 from pathlib import Path
 
@@ -66,7 +61,7 @@ JEJAK_CLS = "[/c cls]"
 BATAS_WAKTU = 10
 # Output that ends in one of these is a prompt: the program waits for the user.
 AKHIR_PROMPT = (b": ", b"? ")
-LINGKUNGAN = {"PATH": "/nonexistent", "WINEDEBUG": "-all"}
+LINGKUNGAN = {"PATH": "/nonexistent"}
 ARAH = ("stdin", "stdout", "stderr")
 
 
@@ -84,7 +79,7 @@ def baca_transkrip(jalur: Path) -> dict[str, str]:
     return bidang | dict(re.findall(r"^(\w+): ?(.*)$", kepala, re.M))
 
 
-def aliran(bidang: dict[str, str], nomor: int, ketikan: str, berkas, terminal) -> tuple:
+def aliran(bidang: dict[str, str], nomor: int, berkas: list) -> tuple:
     """Standard input, output or error (nomor 0, 1 or 2) as the transcript names it: the end
     for the program, and the far end that the runner reads or writes, if any. A slow pipe's end
     for the program is non-blocking, as some programs leave their pipes."""
@@ -94,34 +89,16 @@ def aliran(bidang: dict[str, str], nomor: int, ketikan: str, berkas, terminal) -
         milik_program = 0 if nomor == 0 else 1
         os.set_blocking(ujung[milik_program], False)
         return ujung[milik_program], ujung[1 - milik_program]
-    if terminal and not (nomor == 0 and jenis):
-        layar, tty = terminal
-        return os.dup(tty), layar if nomor == 1 else None
-    jenis = jenis or (ketikan if nomor == 0 else "")  # standard input is what is typed
-    if jenis in ("", "terbatas"):
-        return os.dup(berkas.fileno()), None
+    if jenis in ("", "terbatas", "keluaran"):
+        return os.dup(berkas[1 if jenis == "keluaran" else nomor].fileno()), None
     return os.open(jenis, os.O_WRONLY if nomor else os.O_RDONLY), None
-
-
-def terminal_baru(ketikan: str) -> tuple[int, int]:
-    """A pseudo-terminal that neither echoes what is typed nor changes line ends, where all
-    that is typed waits from the start, to be handed over line by line: its screen, the end
-    that the runner reads, and the terminal itself."""
-    layar, tty = pty.openpty()
-    mode = termios.tcgetattr(tty)
-    mode[1] &= ~termios.OPOST
-    mode[3] &= ~termios.ECHO
-    termios.tcsetattr(tty, termios.TCSANOW, mode)
-    os.write(layar, Path(ketikan).read_bytes())
-    return layar, tty
 
 
 def tidur(pid: int) -> bool:
     """Waits until the program sleeps, as it does while it waits on a stream, or has ended:
     True when it sleeps. The kernel shows a program that spins as running or ready to run,
     never as sleeping, however little of the processor a busy machine gives it."""
-    batas = time.monotonic() + BATAS_WAKTU
-    while time.monotonic() < batas:
+    for _ in range(BATAS_WAKTU * 100):
         keadaan = Path(f"/proc/{pid}/stat").read_text().rpartition(") ")[2][0]
         if keadaan in ("S", "Z"):
             return keadaan == "S"
@@ -129,85 +106,68 @@ def tidur(pid: int) -> bool:
     sys.exit(f"spins: never sleeps in {BATAS_WAKTU} s while it waits")
 
 
-def jalankan(perintah: list[str], bidang: dict[str, str], ketikan: str, harapan: bytes):
+def jalankan(perintah: list[str], bidang: dict[str, str], ketikan: bytes, harapan: bytes):
     """Status, output and standard error of one run. What is typed comes from a file, all of it
-    at hand from the start, so that every run sends its output at the same moments; on a
-    terminal, the output is the screen, which shows standard error too."""
-    with tempfile.TemporaryFile() as keluaran, tempfile.TemporaryFile() as galat:
-        terminal = terminal_baru(ketikan) if bidang.get("terminal") == "ya" else None
-        berkas = (None, keluaran, galat)
-        program, jauh = zip(*(aliran(bidang, n, ketikan, berkas[n], terminal) for n in range(3)))
-        # One write to a non-blocking pipe takes what fits: the pipe is then full.
-        tumpah = os.write(program[2], bytes(1 << 20)) if jauh[2] is not None else 0
-        batas = (lambda: batasi_berkas(len(harapan))) if bidang["stdout"] == "terbatas" else None
-        proses = subprocess.Popen(
-            perintah, env=LINGKUNGAN, preexec_fn=batas, **dict(zip(ARAH, program))
-        )
-        for ujung in program + (terminal[1:] if terminal else ()):
-            os.close(ujung)
-        try:
-            menunggu = any(bidang[arah] == "pipa-lambat" for arah in ARAH) and tidur(proses.pid)
-            if jauh[0] is not None:
-                sejauh_ini = os.pread(keluaran.fileno(), 1 << 20, 0)
-                if menunggu and not sejauh_ini.endswith(AKHIR_PROMPT):
-                    sys.exit(f"waits for input with no prompt on screen: {sejauh_ini[-60:]!r}")
-                with contextlib.suppress(BrokenPipeError):  # the program did not wait
-                    os.write(jauh[0], Path(ketikan).read_bytes())
-                os.close(jauh[0])
-            tertulis, pesan = (baca_sampai_habis(ujung) if ujung else b"" for ujung in jauh[1:])
-            status = proses.wait(BATAS_WAKTU)
-        finally:
-            proses.kill()
-        tertulis = tertulis or os.pread(keluaran.fileno(), 1 << 24, 0)
-        return status, tertulis, pesan[tumpah:] or os.pread(galat.fileno(), 1 << 24, 0)
-
-
-def batasi_berkas(ukuran: int) -> None:
-    """Lets the program write no file past `ukuran` bytes: a write beyond fails, as on a full
-    disk."""
-    signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
-    resource.setrlimit(resource.RLIMIT_FSIZE, (ukuran, ukuran))
+    at hand from the start, so that every run sends its output at the same moments. The program
+    runs with SIGPIPE and SIGXFSZ ignored, as the runner has them, so that a write past a file's
+    limit fails as on a full disk."""
+    if bidang["stdout"] == "terbatas":
+        perintah = [shutil.which("prlimit"), f"--fsize={len(harapan)}", "--", *perintah]
+    berkas = [tempfile.TemporaryFile() for _ in ARAH]  # standard input is what is typed
+    berkas[0].write(ketikan)
+    berkas[0].seek(0)
+    program, jauh = zip(*(aliran(bidang, n, berkas) for n in range(3)))
+    # One write to a non-blocking pipe takes what fits: the pipe is then full.
+    tumpah = os.write(program[2], bytes(1 << 20)) if jauh[2] is not None else 0
+    ujung_program = dict(zip(ARAH, program))
+    proses = subprocess.Popen(perintah, env=LINGKUNGAN, restore_signals=False, **ujung_program)
+    for ujung in program:
+        os.close(ujung)
+    try:
+        menunggu = any(bidang[arah] == "pipa-lambat" for arah in ARAH) and tidur(proses.pid)
+        if jauh[0] is not None:
+            sejauh_ini = os.pread(berkas[1].fileno(), 1 << 20, 0)
+            if menunggu and not sejauh_ini.endswith(AKHIR_PROMPT):
+                sys.exit(f"waits for input with no prompt on screen: {sejauh_ini[-60:]!r}")
+            with contextlib.suppress(BrokenPipeError):  # the program did not wait
+                os.write(jauh[0], ketikan)
+            os.close(jauh[0])
+        tertulis, pesan = (baca_sampai_habis(ujung) if ujung else b"" for ujung in jauh[1:])
+        status = proses.wait(BATAS_WAKTU)
+    finally:
+        proses.kill()
+    tertulis = tertulis or os.pread(berkas[1].fileno(), 1 << 24, 0)
+    return status, tertulis, pesan[tumpah:] or os.pread(berkas[2].fileno(), 1 << 24, 0)
 
 
 def baca_sampai_habis(ujung: int) -> bytes:
-    """All that comes through a pipe or a terminal until it is closed."""
-    tertulis = b""
-    with contextlib.suppress(OSError):  # how Linux tells that a terminal is closed
-        while bagian := os.read(ujung, 1 << 16):
-            tertulis += bagian
-    os.close(ujung)
-    return tertulis
+    """All that comes through a pipe until it is closed."""
+    with os.fdopen(ujung, "rb") as pipa:
+        return pipa.read()
 
 
 def beda(nama: str, tertulis: bytes, harapan: bytes) -> list[str]:
     """Where the bytes written first differ from those expected, if they do."""
-    if tertulis == harapan:
-        return []
     i = len(os.path.commonprefix([tertulis, harapan]))
-    potong = slice(max(0, i - 40), i + 60)
-    tertulis, harapan = tertulis[potong], harapan[potong]
-    return [f"{nama} differs from byte {i}:\n  written:  {tertulis!r}\n  expected: {harapan!r}"]
+    sekitar = slice(max(0, i - 40), i + 60)
+    pesan = f"{nama} differs from byte {i}:\n  written:  {tertulis[sekitar]!r}\n  expected: "
+    return [] if tertulis == harapan else [pesan + repr(harapan[sekitar])]
 
 
 def main() -> None:
     jalur, perintah = Path(sys.argv[1]), sys.argv[sys.argv.index("--") + 1 :]
     bidang, windows = baca_transkrip(jalur), sys.argv[2] == "--windows"
     if windows:
-        LINGKUNGAN.update(WINEPREFIX=sys.argv[3], WINELOADER=perintah[0], PATH=os.environ["PATH"])
-        # Wine starts with address randomisation off, as in wine.sh, which says why.
-        perintah = ["setarch", os.uname().machine, "-R", *perintah]
+        LINGKUNGAN.update(os.environ, WINEDEBUG="-all")
         bidang["keluaran"] = bidang["keluaran"].replace(BERSIHKAN_LAYAR, JEJAK_CLS)
     akhir_baris = b"\r\n" if windows else b"\n"
     harapan = ke_byte(bidang["keluaran"]).replace(b"\n", akhir_baris)
     harapan_galat = ke_byte(bidang["galat"]).replace(b"\n", akhir_baris)
-    with tempfile.NamedTemporaryFile() as ketikan:
-        Path(ketikan.name).write_bytes(ke_byte(bidang["masukan"]))
-        status, keluaran, galat = jalankan(perintah, bidang, ketikan.name, harapan)
+    status, keluaran, galat = jalankan(perintah, bidang, ke_byte(bidang["masukan"]), harapan)
 
     gagal = [] if str(status) == bidang["status"] else [f"status {status}, not {bidang['status']}"]
     gagal += beda("output", keluaran, harapan) + beda("standard error", galat, harapan_galat)
     sys.exit("\n".join(f"{jalur.name}: {pesan}" for pesan in gagal) or None)
 
 
-if __name__ == "__main__":
-    main()
+main()
