@@ -1,8 +1,9 @@
 #!/bin/sh
-# wine.sh PREFIX LOADER COMSPEC: prepares the Wine prefix PREFIX for the loader LOADER, where
-# "system" runs the stand-in command processor COMSPEC, with a server that stays up for the
-# whole leg.
-# wine.sh PREFIX LOADER: stops that server.
+# wine.sh PREFIX LOADER COMSPEC PROGRAM RUNNER...: prepares the Wine prefix PREFIX for the loader
+# LOADER, where "system" runs the stand-in command processor COMSPEC, and runs there with RUNNER
+# the transcripts that can catch what is Windows' own in the Windows program PROGRAM: the command
+# processor, line ends, the C runtime's reading and writing. Where the host cannot run the
+# loader's code, it says so and exits with 77, which CTest shows as a skip.
 
 # Wine starts here, and its server and every program it starts inherit address randomisation
 # off: Debian's 64-bit loader is linked at 0x7d000000 with no preloader, and a kernel that puts
@@ -10,18 +11,23 @@
 # shared user data at 0x7ffe0000, and Wine dies at start.
 [ -z "${TAVIREL_TANPA_ACAK-}" ] && TAVIREL_TANPA_ACAK=1 exec setarch "$(uname -m)" -R "$0" "$@"
 export WINEPREFIX="$1" WINELOADER="$2" WINEDLLOVERRIDES="mscoree,mshtml=" # no offer of runtimes
-log="$1.log"
+pemuat=$2 saksi=$3 program=$4 log="$1.log"
+shift 4
 
-# Runs one step with its output in the log, since Wine's services outlive this script and
-# must hold none of its streams; a failed step is named, with the end of what it wrote.
-langkah() {
-  "$@" </dev/null >"$log" 2>&1 && return
-  echo "Preparing Wine failed: $*" && tail -n 20 "$log" && exit 1
-}
+# A kernel that runs no 32-bit code cannot start the 32-bit loader: Exec format error, which a
+# shell reports as 126.
+"$pemuat" --version >/dev/null 2>&1
+[ $? -eq 126 ] && echo "Skipped: this host runs no 32-bit code, so no 32-bit Wine." && exit 77
 
-wineserver -k </dev/null >/dev/null 2>&1
-[ $# -eq 2 ] && exit 0
-mkdir -p "$1"
-langkah wineserver -p
-langkah "$2" wineboot --init
-langkah "$2" reg add 'HKCU\Environment' /v ComSpec /d "$("$2" winepath -w "$3")" /f
+# One server serves every run, and goes with this script. Wine's services outlive the steps that
+# prepare the prefix, so those write to a log and hold none of this script's streams.
+trap 'wineserver -k </dev/null >/dev/null 2>&1' EXIT
+mkdir -p "$WINEPREFIX"
+{ wineserver -p && "$pemuat" wineboot --init && "$pemuat" reg add 'HKCU\Environment' /v ComSpec \
+  /d "$("$pemuat" winepath -w "$saksi")" /f; } </dev/null >"$log" 2>&1 ||
+  { echo "Preparing Wine failed:" && tail -n 20 "$log" && exit 1; }
+salah=0
+for nama in desimal heksa token masukan_tak_terbaca keluaran_penuh; do
+  "$@" "$(dirname "$0")/transkrip/$nama.txt" --windows -- "$pemuat" "$program" || salah=1
+done
+exit "$salah"
