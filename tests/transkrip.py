@@ -18,10 +18,12 @@ for the title and the menu of menu.txt, '{TEXT*N}' for TEXT N times. The other f
 same notation:
 
     galat: TEXT            standard error (nothing, when absent)
-    stdin: PATH|pipa-lambat
-                           standard input read from PATH instead of the typed input; or the
-                           typed input through a pipe left non-blocking, written only once the
-                           program waits for it, which it must do with a prompt on screen
+    stdin: PATH|terminal|pipa-lambat
+                           standard input read from PATH instead of the typed input; the typed
+                           input in a pseudo-terminal, which hands it over line by line and
+                           takes a Ctrl-D at the start of a line as the end of the input; or
+                           the typed input through a pipe left non-blocking, written only once
+                           the program waits for it, which it must do with a prompt on screen
     stdout: PATH|terbatas|pipa-lambat
                            standard output written to PATH, where the expected output is empty;
                            to a file that cannot grow past the expected output; or to a pipe
@@ -89,6 +91,10 @@ def aliran(bidang: dict[str, str], nomor: int, berkas: list) -> tuple:
         milik_program = 0 if nomor == 0 else 1
         os.set_blocking(ujung[milik_program], False)
         return ujung[milik_program], ujung[1 - milik_program]
+    if jenis == "terminal":  # all that is typed waits there from the start
+        layar, tty = os.openpty()
+        os.write(layar, os.pread(berkas[0].fileno(), 1 << 20, 0))
+        return tty, layar
     if jenis in ("", "terbatas", "keluaran"):
         return os.dup(berkas[1 if jenis == "keluaran" else nomor].fileno()), None
     return os.open(jenis, os.O_WRONLY if nomor else os.O_RDONLY), None
@@ -99,8 +105,7 @@ def tidur(pid: int) -> bool:
     True when it sleeps. The kernel shows a program that spins as running or ready to run,
     never as sleeping, however little of the processor a busy machine gives it."""
     for _ in range(BATAS_WAKTU * 100):
-        keadaan = Path(f"/proc/{pid}/stat").read_text().rpartition(") ")[2][0]
-        if keadaan in ("S", "Z"):
+        if (keadaan := Path(f"/proc/{pid}/stat").read_text().rpartition(") ")[2][0]) in "SZ":
             return keadaan == "S"
         time.sleep(0.01)
     sys.exit(f"spins: never sleeps in {BATAS_WAKTU} s while it waits")
@@ -125,7 +130,7 @@ def jalankan(perintah: list[str], bidang: dict[str, str], ketikan: bytes, harapa
         os.close(ujung)
     try:
         menunggu = any(bidang[arah] == "pipa-lambat" for arah in ARAH) and tidur(proses.pid)
-        if jauh[0] is not None:
+        if bidang["stdin"] == "pipa-lambat":
             sejauh_ini = os.pread(berkas[1].fileno(), 1 << 20, 0)
             if menunggu and not sejauh_ini.endswith(AKHIR_PROMPT):
                 sys.exit(f"waits for input with no prompt on screen: {sejauh_ini[-60:]!r}")
