@@ -26,7 +26,6 @@ salah=0
 # harus PROMISE COMMAND...: the promise is kept where the command succeeds; else it is named,
 # with what the command wrote.
 harus() {
-  local keluaran
   keluaran=$("${@:2}" 2>&1) && return
   printf '%s: should be so but is not: it %s\n%s' "$jenis" "$1" "${keluaran:+$keluaran$'\n'}"
   salah=1
@@ -36,14 +35,12 @@ harus() {
 isi_folder() { (cd "$1" && find . | sort | paste -sd ' '); }
 
 paket() {
-  local prefix=$sementara/.local tgz=tavirel-$4-Linux.tar.gz deb hapus sebelum
+  local prefix=$sementara/.local hapus sebelum
   local catatan=$prefix/share/doc/tavirel/catatan halaman=$prefix/share/man/man1/tavirel.1.gz
-  deb=tavirel_$4_$(dpkg --print-architecture).deb
-  harus "makes the same $tgz as $3" cmp "$2/$tgz" "$3/$tgz"
-  harus "makes the same $deb as $3" cmp "$2/$deb" "$3/$deb"
-  harus "gives lintian nothing to warn of" lintian --fail-on error,warning "$2/$deb"
-  harus "begins the changelog with $4" \
-    test "$(zcat "$2/changelog.gz" | head -n1 | cut -d' ' -f1-2)" = "tavirel ($4)"
+  harus "makes the same tar.gz as $3" cmp "$2"/tavirel-"$4"-*.tar.gz "$3"/tavirel-"$4"-*.tar.gz
+  harus "makes the same .deb as $3" cmp "$2"/tavirel_"$4"_*.deb "$3"/tavirel_"$4"_*.deb
+  harus "gives lintian nothing to warn of" lintian --fail-on error,warning "$2"/tavirel_"$4"_*.deb
+  harus "begins the changelog with $4" grep -q "^tavirel ($4) " <(zcat "$2/changelog.gz" | head -n1)
   mkdir -p "$prefix/bin" "$prefix/share/man/man1" "${catatan%/*}"
   echo "a file of the user's" >"$catatan"
   sebelum=$(isi_folder "$prefix")
