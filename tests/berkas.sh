@@ -68,10 +68,10 @@ windows() {
   awk '/^[^#]/ {for (i = 2; i <= NF; i++) print $1, $i}' "$6" | sort -u >"$sementara/xp"
   asing=$(comm -23 "$sementara/impor" "$sementara/xp")
   harus "imports only what XP has, not: $asing" test -s "$sementara/impor" -a -z "$asing"
-  # The manifest in the program: the strings of its resource, unquoted.
   # Indonesian (Indonesia), 0x0421: the language of the resource, its text block and translation.
   harus "names Indonesian as its language in all three places" test "$(grep -c -x -E \
     'LANGUAGE 33, 1|    BLOCK "042104E4"|    VALUE "Translation", 0x421, 1252' "$rc")" = 3
+  # The manifest in the program: the strings of its resource, unquoted.
   sed -n '/RT_MANIFEST/,/^END/ s/^  "\(.*\)\\n"$/\1/p' "$rc" | sed 's/""/"/g' >"$manifest"
   harus "holds a well-formed manifest" python3 -c 'import sys, xml.dom.minidom as x
 x.parse(sys.stdin)' <"$manifest"
