@@ -22,8 +22,9 @@ same notation:
                            standard input read from PATH instead of the typed input; the typed
                            input in a pseudo-terminal, which hands it over line by line and
                            takes a Ctrl-D at the start of a line as the end of the input; or
-                           the typed input through a pipe left non-blocking, written only once
-                           the program waits for it, which it must do with a prompt on screen
+                           the typed input through a pipe left non-blocking, one word at a
+                           time, each written only once the program waits for it, which it must
+                           do with a new prompt on screen
     stdout: PATH|terbatas|pipa-lambat
                            standard output written to PATH, where the expected output is empty;
                            to a file that cannot grow past the expected output; or to a pipe
@@ -33,11 +34,22 @@ same notation:
                            `galat` is empty; or to a pipe left non-blocking, already full when
                            the program starts, drained only once the program waits for it
 
-A program waits on a slow pipe by sleeping, however busy the machine is: one that is never seen
-asleep within the time limit spins, and fails.
+A program waits on a slow pipe by sleeping, however busy the machine is, and does not wake until
+the pipe is ready: one that is never seen asleep within the time limit spins, and one that wakes
+more than a few times in a short pause polls; both fail.
 
-Natively, the program runs with a search path that finds no command, so a transcript also
-shows that clearing the screen starts no other program.
+A table is a transcript whose header says `bentuk: tabel`, and whose body holds one conversion
+a line, in the same notation:
+
+    d 0x1A          26 11010 32        y
+
+the option letter and the number, as typed; the three result lines in the option's order (A:
+biner, oktal, heksadesimal; B: desimal, oktal, heksadesimal; C: desimal, biner, heksadesimal;
+D: desimal, biner, oktal), or the refusal, `tidak-valid` or `di-luar-jangkauan`; and the answer
+to "Ingin coba lagi (Y/N) ?", Y or y on every line but the last, whose N or n ends the program
+with status 0. All the lines run in one program.
+
+Natively, the program runs with a search path on which no command is found.
 
     transkrip.py TRANSCRIPT [--windows] -- COMMAND...
 
@@ -47,7 +59,6 @@ mark stands where the expected text clears the screen, and every line end expect
 the C runtime writes it in text mode.
 """
 
-import contextlib
 import os
 import re
 import shutil
@@ -61,10 +72,19 @@ MENU = Path(__file__).with_name("menu.txt").read_text()
 BERSIHKAN_LAYAR = "^[[H^[[2J^[[3J"
 JEJAK_CLS = "[/c cls]"
 BATAS_WAKTU = 10
+# A program waiting on a stream sleeps until the stream is ready: over a pause it may wake a few
+# times, as for a signal, and no more.
+JEDA = 0.1
+BANGUN_TERBANYAK = 3
+TIDUR = re.compile(r"State:\s*(\w).*\nvoluntary_ctxt_switches:\s*(\d+)", re.S)
 # Output that ends in one of these is a prompt: the program waits for the user.
 AKHIR_PROMPT = (b": ", b"? ")
 LINGKUNGAN = {"PATH": "/nonexistent"}
 ARAH = ("stdin", "stdout", "stderr")
+# The bases in the menu's order, as the result labels, the prompts and the refusals name them.
+BASIS = ("desimal", "biner", "oktal", "heksadesimal")
+TOLAKAN = {"tidak-valid": "Bilangan {} tidak valid!!$"}
+TOLAKAN["di-luar-jangkauan"] = "Bilangan di luar jangkauan!!$"
 
 
 def ke_byte(teks: str) -> bytes:
@@ -74,23 +94,41 @@ def ke_byte(teks: str) -> bytes:
     return teks.encode("latin-1")
 
 
-def baca_transkrip(jalur: Path) -> dict[str, str]:
+def baca_transkrip(jalur: Path) -> dict:
     kepala, _, badan = jalur.read_text().partition("\n---\n")
-    bidang = {"masukan": "", "galat": "", "stdin": "", "stdout": "", "stderr": ""}
+    bidang = {"masukan": "", "galat": "", "stdin": "", "stdout": "", "stderr": "", "kasus": []}
+    bidang |= dict(re.findall(r"^(\w+): ?(.*)$", kepala, re.M))
     bidang["keluaran"] = badan.replace("{menu}\n", MENU)
-    return bidang | dict(re.findall(r"^(\w+): ?(.*)$", kepala, re.M))
+    if bidang.get("bentuk") == "tabel":
+        bidang["kasus"] = list(filter(str.strip, badan.splitlines()))
+        ketikan, keluaran = zip(*map(kasus_tabel, bidang["kasus"]))
+        bidang |= {"status": "0", "masukan": "".join(ketikan), "keluaran": "".join(keluaran)}
+    return bidang
 
 
-def aliran(bidang: dict[str, str], nomor: int, berkas: list) -> tuple:
+def kasus_tabel(baris: str) -> tuple[str, str]:
+    """What is typed for one line of a table, and what the program must write for it."""
+    huruf, bilangan, *hasil, jawaban = baris.split()
+    basis = BASIS["abcd".index(huruf.lower())]
+    lain = (nama for nama in BASIS if nama != basis)
+    tulisan = "".join(f"Hasil {nama:<12} : {isi}$" for nama, isi in zip(lain, hasil))
+    if hasil[0] in TOLAKAN:
+        tulisan = TOLAKAN[hasil[0]].format(basis)
+    # The prompt of option D spells the base "hexadesimal".
+    keluaran = f"{MENU}Masukkan Pilihan : $Masukkan bilangan {basis.replace('heks', 'hex')} : "
+    keluaran += f"{tulisan}$Ingin coba lagi (Y/N) ? " + BERSIHKAN_LAYAR * (jawaban in "yY")
+    return f"{huruf}${bilangan}${jawaban}$", keluaran
+
+
+def aliran(bidang: dict, nomor: int, berkas: list) -> tuple:
     """Standard input, output or error (nomor 0, 1 or 2) as the transcript names it: the end
     for the program, and the far end that the runner reads or writes, if any. A slow pipe's end
     for the program is non-blocking, as some programs leave their pipes."""
     jenis = bidang[ARAH[nomor]]
     if jenis == "pipa-lambat":
-        ujung = os.pipe()
-        milik_program = 0 if nomor == 0 else 1
-        os.set_blocking(ujung[milik_program], False)
-        return ujung[milik_program], ujung[1 - milik_program]
+        ujung = os.pipe()[:: -1 if nomor else 1]  # the program's end first
+        os.set_blocking(ujung[0], False)
+        return ujung
     if jenis == "terminal":  # all that is typed waits there from the start
         layar, tty = os.openpty()
         os.write(layar, os.pread(berkas[0].fileno(), 1 << 20, 0))
@@ -100,18 +138,46 @@ def aliran(bidang: dict[str, str], nomor: int, berkas: list) -> tuple:
     return os.open(jenis, os.O_WRONLY if nomor else os.O_RDONLY), None
 
 
-def tidur(pid: int) -> bool:
-    """Waits until the program sleeps, as it does while it waits on a stream, or has ended:
-    True when it sleeps. The kernel shows a program that spins as running or ready to run,
-    never as sleeping, however little of the processor a busy machine gives it."""
+def tidur(pid: int) -> tuple[str, int]:
+    """The program's state as the kernel shows it ('S' asleep, 'Z' ended, else running or ready
+    to run), and how many times it has gone to sleep."""
+    keadaan, kali = TIDUR.search(Path(f"/proc/{pid}/status").read_text()).groups()
+    return keadaan, int(kali)
+
+
+def tunggu_tidur(pid: int, sudah: int = -1) -> int | None:
+    """Waits until the program, having gone to sleep more than `sudah` times, sleeps, as it does
+    while it waits on a stream, and stays asleep over a pause: how many times it has gone to
+    sleep, or None once it has ended. The kernel shows a program that spins as running or ready
+    to run, never as asleep, however little of the processor a busy machine gives it."""
     for _ in range(BATAS_WAKTU * 100):
-        if (keadaan := Path(f"/proc/{pid}/stat").read_text().rpartition(") ")[2][0]) in "SZ":
-            return keadaan == "S"
+        keadaan, kali = tidur(pid)
+        if keadaan == "Z":
+            return None
+        if keadaan == "S" and kali > sudah:
+            time.sleep(JEDA)
+            if (bangun := tidur(pid)[1] - kali) > BANGUN_TERBANYAK:
+                sys.exit(f"polls: wakes {bangun} times in {JEDA} s while it waits")
+            return kali + bangun
         time.sleep(0.01)
     sys.exit(f"spins: never sleeps in {BATAS_WAKTU} s while it waits")
 
 
-def jalankan(perintah: list[str], bidang: dict[str, str], ketikan: bytes, harapan: bytes):
+def ketik_pelan(pid: int, ketikan: bytes, ujung: int, keluaran: int) -> None:
+    """Writes what is typed one word at a time, each once the program waits for it with a new
+    prompt at the end of its output so far, then ends the input."""
+    sudah, sejauh_ini = -1, b""
+    for kata in re.split(rb"(?<=\s)(?=\S)", ketikan):
+        if (sudah := tunggu_tidur(pid, sudah)) is None:
+            break  # the program ended without waiting
+        tadi, sejauh_ini = sejauh_ini, os.pread(keluaran, 1 << 20, 0)
+        if sejauh_ini == tadi or not sejauh_ini.endswith(AKHIR_PROMPT):
+            sys.exit(f"waits for input with no new prompt on screen: {sejauh_ini[-60:]!r}")
+        os.write(ujung, kata)
+    os.close(ujung)
+
+
+def jalankan(perintah: list[str], bidang: dict, ketikan: bytes, harapan: bytes):
     """Status, output and standard error of one run. What is typed comes from a file, all of it
     at hand from the start, so that every run sends its output at the same moments. The program
     runs with SIGPIPE and SIGXFSZ ignored, as the runner has them, so that a write past a file's
@@ -119,8 +185,7 @@ def jalankan(perintah: list[str], bidang: dict[str, str], ketikan: bytes, harapa
     if bidang["stdout"] == "terbatas":
         perintah = [shutil.which("prlimit"), f"--fsize={len(harapan)}", "--", *perintah]
     berkas = [tempfile.TemporaryFile() for _ in ARAH]  # standard input is what is typed
-    berkas[0].write(ketikan)
-    berkas[0].seek(0)
+    os.pwrite(berkas[0].fileno(), ketikan, 0)
     program, jauh = zip(*(aliran(bidang, n, berkas) for n in range(3)))
     # One write to a non-blocking pipe takes what fits: the pipe is then full.
     tumpah = os.write(program[2], bytes(1 << 20)) if jauh[2] is not None else 0
@@ -129,15 +194,12 @@ def jalankan(perintah: list[str], bidang: dict[str, str], ketikan: bytes, harapa
     for ujung in program:
         os.close(ujung)
     try:
-        menunggu = any(bidang[arah] == "pipa-lambat" for arah in ARAH) and tidur(proses.pid)
         if bidang["stdin"] == "pipa-lambat":
-            sejauh_ini = os.pread(berkas[1].fileno(), 1 << 20, 0)
-            if menunggu and not sejauh_ini.endswith(AKHIR_PROMPT):
-                sys.exit(f"waits for input with no prompt on screen: {sejauh_ini[-60:]!r}")
-            with contextlib.suppress(BrokenPipeError):  # the program did not wait
-                os.write(jauh[0], ketikan)
-            os.close(jauh[0])
-        tertulis, pesan = (baca_sampai_habis(ujung) if ujung else b"" for ujung in jauh[1:])
+            ketik_pelan(proses.pid, ketikan, jauh[0], berkas[1].fileno())
+        elif "pipa-lambat" in (bidang["stdout"], bidang["stderr"]):
+            tunggu_tidur(proses.pid)
+        # All that comes through a slow pipe until it is closed.
+        tertulis, pesan = (os.fdopen(ujung, "rb").read() if ujung else b"" for ujung in jauh[1:])
         status = proses.wait(BATAS_WAKTU)
     finally:
         proses.kill()
@@ -145,18 +207,14 @@ def jalankan(perintah: list[str], bidang: dict[str, str], ketikan: bytes, harapa
     return status, tertulis, pesan[tumpah:] or os.pread(berkas[2].fileno(), 1 << 24, 0)
 
 
-def baca_sampai_habis(ujung: int) -> bytes:
-    """All that comes through a pipe until it is closed."""
-    with os.fdopen(ujung, "rb") as pipa:
-        return pipa.read()
-
-
-def beda(nama: str, tertulis: bytes, harapan: bytes) -> list[str]:
-    """Where the bytes written first differ from those expected, if they do."""
+def beda(nama: str, tertulis: bytes, harapan: bytes, layar: bytes, kasus: list[str]) -> list[str]:
+    """Where the bytes written first differ from those expected, if they do; in a table, at
+    which line, since each line's output but the last ends by clearing the screen."""
     i = len(os.path.commonprefix([tertulis, harapan]))
     sekitar = slice(max(0, i - 40), i + 60)
     pesan = f"{nama} differs from byte {i}:\n  written:  {tertulis[sekitar]!r}\n  expected: "
-    return [] if tertulis == harapan else [pesan + repr(harapan[sekitar])]
+    pesan += repr(harapan[sekitar]) + "".join(kasus[harapan[:i].count(layar) :][:1])
+    return [] if tertulis == harapan else [pesan]
 
 
 def main() -> None:
@@ -164,14 +222,15 @@ def main() -> None:
     bidang, windows = baca_transkrip(jalur), sys.argv[2] == "--windows"
     if windows:
         LINGKUNGAN.update(os.environ, WINEDEBUG="-all")
-        bidang["keluaran"] = bidang["keluaran"].replace(BERSIHKAN_LAYAR, JEJAK_CLS)
-    akhir_baris = b"\r\n" if windows else b"\n"
-    harapan = ke_byte(bidang["keluaran"]).replace(b"\n", akhir_baris)
-    harapan_galat = ke_byte(bidang["galat"]).replace(b"\n", akhir_baris)
-    status, keluaran, galat = jalankan(perintah, bidang, ke_byte(bidang["masukan"]), harapan)
+        for teks in ("keluaran", "galat"):
+            bidang[teks] = bidang[teks].replace(BERSIHKAN_LAYAR, JEJAK_CLS).replace("$", "^M$")
+    harapan, galat = ke_byte(bidang["keluaran"]), ke_byte(bidang["galat"])
+    status, tertulis, pesan = jalankan(perintah, bidang, ke_byte(bidang["masukan"]), harapan)
 
     gagal = [] if str(status) == bidang["status"] else [f"status {status}, not {bidang['status']}"]
-    gagal += beda("output", keluaran, harapan) + beda("standard error", galat, harapan_galat)
+    layar = ke_byte(JEJAK_CLS if windows else BERSIHKAN_LAYAR)
+    gagal += beda("output", tertulis, harapan, layar, bidang["kasus"])
+    gagal += beda("standard error", pesan, galat, layar, [])
     sys.exit("\n".join(f"{jalur.name}: {pesan}" for pesan in gagal) or None)
 
 

@@ -27,7 +27,7 @@ mkdir -p "$WINEPREFIX"
   /d "$("$pemuat" winepath -w "$saksi")" /f; } </dev/null >"$log" 2>&1 ||
   { echo "Preparing Wine failed:" && tail -n 20 "$log" && exit 1; }
 salah=0
-for nama in desimal heksa token masukan_tak_terbaca keluaran_penuh; do
+for nama in tabel_dasar token masukan_tak_terbaca keluaran_penuh; do
   "$@" "$(dirname "$0")/transkrip/$nama.txt" --windows -- "$pemuat" "$program" || salah=1
 done
 exit "$salah"
