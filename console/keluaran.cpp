@@ -25,7 +25,7 @@ class PenyanggaKeluaran : public std::streambuf {
 
   void kosongkan() { setp(ruang, ruang + ukuran); }
 
-  // Bytes that could not be sent are dropped with the failure, which ends the dialogue.
+  // Bytes that could not be sent are dropped with the failure, which jaga_keluaran notices.
   bool kirim() {
     const auto ukuran_isi = static_cast<std::size_t>(pptr() - pbase());
     const bool terkirim = tulis_aliran(aliran_keluaran, pbase(), ukuran_isi);

@@ -22,8 +22,10 @@ void pilihan_heksa();
 void layar_baru();
 void kode_salah();
 void tolak_bilangan(Putusan putusan, const char* pesan_tidak_valid);
-// Ends the dialogue once what was written is sent; when it cannot be sent, a line on
-// standard error says so and the status is 1.
+// The one guard of failed output: once output has failed, ends the dialogue with status 1
+// and a line on standard error that says so; otherwise does nothing.
+void jaga_keluaran();
+// Ends the dialogue once what was written is sent, through jaga_keluaran when it cannot be.
 [[noreturn]] void akhiri_dialog(int status);
 // Ends the dialogue where the input ends or fails: a line end, status 1, and after it a
 // line on standard error when reading failed.
@@ -32,21 +34,23 @@ void tolak_bilangan(Putusan putusan, const char* pesan_tidak_valid);
 // Gives standard output a buffer that sends its bytes through tulis_aliran.
 void pasang_penyangga_keluaran();
 
-// Typed input, one whitespace-separated token at a time. When the input ends before a
-// token starts, each of them ends the dialogue through masukan_habis.
+// Typed input, one whitespace-separated token at a time. Before each token, and after sending
+// pending output before it waits for the user, each reader calls jaga_keluaran, so no reader
+// goes on once output has failed; when the input ends before a token starts, each ends the
+// dialogue through masukan_habis.
 char baca_karakter();
 // Takes an optional sign and the digits 0 to 9 after it, up to the first other character,
 // as a number of basis 10 (signed 32-bit), 2 or 8 (a 32-bit pattern). A number with no
 // digit, a digit not below the basis, or too large a value is refused and thrown away
 // with the rest of its token.
 Putusan baca_bilangan(int basis, std::int32_t& bilangan);
-// Takes a word of any length and keeps in the cell what judging it as hexadecimal needs.
-Putusan baca_kata(char (&kata)[ukuran_teks_heksa]);
+// Takes a whole word, of any length, handing each of its bytes to terima.
+void baca_kata(void (*terima)(char));
 
 // Platform.
-// Clears the screen once all that was written before is sent; false, with nothing cleared, when
-// output has failed.
-[[nodiscard]] bool bersihkan_layar();
+// Clears the screen once all that was written before is sent; clears nothing once output has
+// failed.
+void bersihkan_layar();
 // Ends the process at once, without exit handlers and without sending pending output.
 [[noreturn]] void akhiri_proses(int status);
 // Reads what standard input has at hand, waiting for at least one byte, also on a stream

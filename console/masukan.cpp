@@ -23,7 +23,8 @@ Keadaan keadaan_masukan = Keadaan::terbuka;
 // Fills the empty buffer. Pending output is sent first, since the program may now wait
 // for the user and the prompt must be on screen. An end or a failed read is final.
 void isi_penyangga() {
-  if (!std::cout.flush()) akhiri_dialog(1);
+  std::cout.flush();
+  jaga_keluaran();
   const int terbaca = baca_masukan(penyangga, ukuran_penyangga);
   if (terbaca > 0) {
     awal = 0;
@@ -33,33 +34,34 @@ void isi_penyangga() {
   }
 }
 
-// The next byte, not taken yet, or akhir_masukan once the input has ended or failed.
-int intip() {
+// The next byte, not taken yet, or akhir_masukan once the input has ended or failed. When
+// no byte is at hand, it sends pending output and waits for the user (see isi_penyangga).
+int tunggu_byte() {
   if (awal == akhir && keadaan_masukan == Keadaan::terbuka) isi_penyangga();
   return awal < akhir ? std::char_traits<char>::to_int_type(penyangga[awal]) : akhir_masukan;
 }
 
-// Takes the byte that intip has just shown.
+// Takes the byte that tunggu_byte has just shown.
 void ambil() { ++awal; }
 
 bool spasi(int c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool digit(int c) { return c >= '0' && c <= '9'; }
+bool digit_desimal(int c) { return c >= '0' && c <= '9'; }
 
 bool dalam_token(int c) { return c != akhir_masukan && !spasi(c); }
 
 // Skips whitespace up to the next token; with no token left the dialogue cannot go on, nor
 // once output has failed, even where the token is already at hand.
 void menuju_token() {
-  if (!std::cout) akhiri_dialog(1);
-  while (spasi(intip())) ambil();
-  if (intip() == akhir_masukan) masukan_habis(keadaan_masukan == Keadaan::gagal);
+  jaga_keluaran();
+  while (spasi(tunggu_byte())) ambil();
+  if (tunggu_byte() == akhir_masukan) masukan_habis(keadaan_masukan == Keadaan::gagal);
 }
 
 void buang_sisa_token() {
-  for (int c = intip(); dalam_token(c); c = intip()) ambil();
+  for (int c = tunggu_byte(); dalam_token(c); c = tunggu_byte()) ambil();
 }
 
 // A decimal number is signed 32-bit; a binary or octal one is any 32-bit pattern.
@@ -68,34 +70,26 @@ std::int64_t besaran_terbesar(int basis, bool negatif) {
   return negatif ? desimal_terbesar + 1 : desimal_terbesar;
 }
 
-// Whether c is a leading zero that the cell need not keep: what is kept so far holds only
-// zeros and x's (an optional "0x" and leading zeros, or no number anyway) and ends in two
-// zeros. Two are kept so that dropping a zero never turns "00x" into "0x".
-bool nol_berlebih(const char* kata, std::size_t panjang, bool hanya_nol_dan_x, char c) {
-  return c == '0' && hanya_nol_dan_x && panjang >= 2 && kata[panjang - 1] == '0' &&
-         kata[panjang - 2] == '0';
-}
-
 }  // namespace
 
 char baca_karakter() {
   menuju_token();
-  const int c = intip();
+  const int c = tunggu_byte();
   ambil();
   return std::char_traits<char>::to_char_type(c);
 }
 
 Putusan baca_bilangan(int basis, std::int32_t& bilangan) {
   menuju_token();
-  const bool negatif = intip() == '-';
-  if (negatif || intip() == '+') ambil();
+  const bool negatif = tunggu_byte() == '-';
+  if (negatif || tunggu_byte() == '+') ambil();
 
   // The magnitude saturates just past the limit, so any number of digits is safe.
   const std::int64_t batas = besaran_terbesar(basis, negatif);
   std::int64_t besar = 0;
   bool ada_digit = false;
   bool digit_salah = false;
-  for (int c = intip(); digit(c); c = intip()) {
+  for (int c = tunggu_byte(); digit_desimal(c); c = tunggu_byte()) {
     ambil();
     const int nilai_digit = c - '0';
     ada_digit = true;
@@ -112,27 +106,10 @@ Putusan baca_bilangan(int basis, std::int32_t& bilangan) {
   return Putusan::diterima;
 }
 
-// Keeps a word of any length in the cell as far as its judgement needs: leading zeros
-// beyond two are dropped, and once the cell is full a later character that is no
-// hexadecimal digit takes its last place, so that the word is still refused for it. A
-// zero byte would end the word in its cell, so a word holding one is refused here.
-Putusan baca_kata(char (&kata)[ukuran_teks_heksa]) {
+void baca_kata(void (*terima)(char)) {
   menuju_token();
-  std::size_t panjang = 0;
-  bool hanya_nol_dan_x = true;
-  bool ada_byte_nol = false;
-  for (int c = intip(); dalam_token(c); c = intip()) {
+  for (int c = tunggu_byte(); dalam_token(c); c = tunggu_byte()) {
     ambil();
-    const char huruf = std::char_traits<char>::to_char_type(c);
-    ada_byte_nol = ada_byte_nol || huruf == '\0';
-    if (nol_berlebih(kata, panjang, hanya_nol_dan_x, huruf)) continue;
-    hanya_nol_dan_x = hanya_nol_dan_x && (huruf == '0' || huruf == 'x' || huruf == 'X');
-    if (panjang + 1 < ukuran_teks_heksa) {
-      kata[panjang++] = huruf;
-    } else if (!digit_heksa(huruf)) {
-      kata[panjang - 1] = huruf;
-    }
+    terima(std::char_traits<char>::to_char_type(c));
   }
-  kata[panjang] = '\0';
-  return ada_byte_nol ? Putusan::tidak_valid : Putusan::diterima;
 }

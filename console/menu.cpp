@@ -20,7 +20,7 @@ bool jalankan_pilihan(char pilih) {
 }
 
 // Asks whether to go again until the answer is Y or N: Y clears the screen and
-// returns, N ends the process with status 0.
+// returns, N ends the dialogue (status 0 once all that was written is sent).
 void tanya_coba_lagi() {
   for (;;) {
     std::cout << "\nIngin coba lagi (Y/N) ? ";

@@ -13,8 +13,15 @@ void tulis_galat(std::string_view pesan) {
 
 }  // namespace
 
+void jaga_keluaran() {
+  if (std::cout) return;
+  tulis_galat("Gagal menulis keluaran!!\n");
+  akhiri_proses(1);
+}
+
 void layar_baru() {
-  if (!bersihkan_layar()) akhiri_dialog(1);
+  bersihkan_layar();
+  jaga_keluaran();
 }
 
 void kode_salah() {
@@ -28,10 +35,8 @@ void tolak_bilangan(Putusan putusan, const char* pesan_tidak_valid) {
 }
 
 void akhiri_dialog(int status) {
-  if (!std::cout.flush()) {
-    tulis_galat("Gagal menulis keluaran!!\n");
-    status = 1;
-  }
+  std::cout.flush();
+  jaga_keluaran();
   akhiri_proses(status);
 }
 

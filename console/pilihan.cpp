@@ -5,18 +5,21 @@
 namespace {
 
 // Converts what a front has just read into its cell, or says why it is refused.
-void ubah_atau_tolak(Putusan bacaan, int basis, const char* pesan_tidak_valid) {
-  if (bacaan == Putusan::diterima) bacaan = ke_desimal(basis);
-  if (bacaan != Putusan::diterima) tolak_bilangan(bacaan, pesan_tidak_valid);
+void ubah_atau_tolak(Putusan putusan, int basis, const char* pesan_tidak_valid) {
+  if (putusan == Putusan::diterima) {
+    ke_desimal(basis);
+  } else {
+    tolak_bilangan(putusan, pesan_tidak_valid);
+  }
 }
 
 }  // namespace
 
 void pilihan_desimal() {
   std::cout << "Masukkan bilangan desimal : ";
-  const Putusan bacaan = baca_bilangan(10, angka);
-  if (bacaan != Putusan::diterima) {
-    tolak_bilangan(bacaan, "Bilangan desimal tidak valid!!");
+  const Putusan putusan = baca_bilangan(10, angka);
+  if (putusan != Putusan::diterima) {
+    tolak_bilangan(putusan, "Bilangan desimal tidak valid!!");
     return;
   }
   desimal_ke_basis(angka, 2);
@@ -36,5 +39,7 @@ void pilihan_oktal() {
 
 void pilihan_heksa() {
   std::cout << "Masukkan bilangan hexadesimal : ";
-  ubah_atau_tolak(baca_kata(teks_heksa), 16, "Bilangan heksadesimal tidak valid!!");
+  mulai_kata_heksa();
+  baca_kata(tambah_ke_kata_heksa);
+  ubah_atau_tolak(putusan_kata_heksa(), 16, "Bilangan heksadesimal tidak valid!!");
 }

@@ -12,10 +12,8 @@
 
 // The command processor clears the console once all that was written before is on it. The
 // command's result is of no use here.
-bool bersihkan_layar() {
-  if (!std::cout.flush()) return false;
-  static_cast<void>(std::system("cls"));
-  return true;
+void bersihkan_layar() {
+  if (std::cout.flush()) static_cast<void>(std::system("cls"));
 }
 
 namespace {
@@ -61,14 +59,14 @@ bool tulis_aliran(int aliran, const char* data, std::size_t ukuran) {
 // and no process is started.
 constexpr char urutan_bersihkan_layar[] = "\x1b[H\x1b[2J\x1b[3J";
 
-bool bersihkan_layar() { return static_cast<bool>(std::cout << urutan_bersihkan_layar); }
+void bersihkan_layar() { std::cout << urutan_bersihkan_layar; }
 
 namespace {
 
 // Whether a failed read or write is worth making again: one cut short by a signal, or one
 // on a stream that whoever started the program left non-blocking, once the stream is ready.
 // The stream's own flags are left alone, since other programs may share them.
-bool coba_lagi(int fd, short peristiwa) {
+bool patut_diulang(int fd, short peristiwa) {
   if (errno == EINTR) return true;
   if (errno != EAGAIN && errno != EWOULDBLOCK) return false;
   pollfd tunggu{fd, peristiwa, 0};
@@ -81,7 +79,7 @@ int baca_masukan(char* tujuan, int ukuran) {
   ssize_t terbaca;
   do {
     terbaca = read(STDIN_FILENO, tujuan, static_cast<std::size_t>(ukuran));
-  } while (terbaca < 0 && coba_lagi(STDIN_FILENO, POLLIN));
+  } while (terbaca < 0 && patut_diulang(STDIN_FILENO, POLLIN));
   return static_cast<int>(terbaca);
 }
 
@@ -92,7 +90,7 @@ bool tulis_aliran(int aliran, const char* data, std::size_t ukuran) {
     if (tertulis > 0) {
       data += tertulis;
       ukuran -= static_cast<std::size_t>(tertulis);
-    } else if (tertulis == 0 || !coba_lagi(aliran, POLLOUT)) {
+    } else if (tertulis == 0 || !patut_diulang(aliran, POLLOUT)) {
       return false;
     }
   }

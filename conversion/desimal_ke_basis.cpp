@@ -4,7 +4,8 @@
 
 namespace {
 
-// The digit stack: slot 0 stays unused, the least significant digit sits in slot 1.
+// The digit stack, named hasil since its digits are the result: slot 0 stays unused, the least
+// significant digit sits in slot 1.
 std::int32_t hasil[100];
 // The number of digits on the stack, which is also its top slot; 0 between calls.
 std::int32_t jumlah_digit;
@@ -34,9 +35,9 @@ void dorong_digit(std::uint32_t x, std::uint32_t basis) {
 void desimal_ke_basis(std::int32_t x, int basis) {
   dorong_digit(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(basis));
 
-  char digit[digit_terbanyak];
+  char tulisan[digit_terbanyak];
   std::streamsize panjang = 0;
-  while (jumlah_digit != 0) digit[panjang++] = lambang_digit[hasil[jumlah_digit--]];
+  while (jumlah_digit != 0) tulisan[panjang++] = lambang_digit[hasil[jumlah_digit--]];
   std::cout << label(basis);
-  std::cout.write(digit, panjang) << '\n';
+  std::cout.write(tulisan, panjang) << '\n';
 }

@@ -1,4 +1,4 @@
-#include <cstring>
+#include <algorithm>
 #include <initializer_list>
 #include <iostream>
 
@@ -7,7 +7,15 @@
 namespace {
 
 constexpr int bukan_digit = -1;
+// Eight hexadecimal digits fill 32 bits exactly; the top digit decides the sign.
 constexpr std::size_t digit_heksa_terbanyak = 8;
+
+// What the judge keeps of the word read so far.
+std::size_t panjang_kata;
+bool nol_di_awal;
+bool ada_digit;
+bool ada_byte_salah;
+std::size_t digit_berarti;
 
 int nilai_digit_heksa(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -16,55 +24,55 @@ int nilai_digit_heksa(char c) {
   return bukan_digit;
 }
 
-const char* lewati_awalan_heksa(const char* teks) {
-  const bool ada_awalan = teks[0] == '0' && (teks[1] == 'x' || teks[1] == 'X');
-  return ada_awalan ? teks + 2 : teks;
-}
-
-bool semua_digit_heksa(const char* digit) {
-  for (; *digit != '\0'; ++digit) {
-    if (!digit_heksa(*digit)) return false;
+// The digits of teks_heksa, most significant first, as a 32-bit pattern.
+std::int32_t nilai_teks_heksa() {
+  std::uint32_t pola = 0;
+  for (const char* c = teks_heksa; *c != '\0'; ++c) {
+    pola = pola << 4 | static_cast<std::uint32_t>(nilai_digit_heksa(*c));
   }
-  return true;
-}
-
-// The value of a hexadecimal word: an optional "0x" or "0X", then digits in either case,
-// at most eight of them after the leading zeros.
-Putusan nilai_dari_heksa(const char* teks, std::int32_t& nilai) {
-  const char* digit = lewati_awalan_heksa(teks);
-  if (*digit == '\0' || !semua_digit_heksa(digit)) return Putusan::tidak_valid;
-
-  const std::size_t nol_di_depan = std::strspn(digit, "0");
-  const std::size_t panjang = std::strlen(digit);
-  if (panjang - nol_di_depan > digit_heksa_terbanyak) return Putusan::di_luar_jangkauan;
-
-  // Eight digits fill 32 bits exactly; the top digit decides the sign.
-  std::uint32_t jumlah = 0;
-  std::uint32_t pangkat = 1;
-  for (std::size_t i = panjang; i > nol_di_depan; --i) {
-    const auto suku = static_cast<std::uint32_t>(nilai_digit_heksa(digit[i - 1])) * pangkat;
-    jumlah += suku;
-    pangkat <<= 4;
-  }
-  nilai = static_cast<std::int32_t>(jumlah);
-  return Putusan::diterima;
+  return static_cast<std::int32_t>(pola);
 }
 
 }  // namespace
 
-bool digit_heksa(char c) { return nilai_digit_heksa(c) != bukan_digit; }
+void mulai_kata_heksa() {
+  panjang_kata = 0;
+  nol_di_awal = false;
+  ada_digit = false;
+  ada_byte_salah = false;
+  digit_berarti = 0;
+}
 
-Putusan ke_desimal(int basis) {
-  // A binary or octal number was read as its value; a hexadecimal one comes as a word.
-  std::int32_t nilai = angka;
-  if (basis == 16) {
-    const Putusan putusan = nilai_dari_heksa(teks_heksa, nilai);
-    if (putusan != Putusan::diterima) return putusan;
+// The prefix's "0" was taken as a leading zero; its "x" makes the digits start anew. Any other
+// byte that is no digit, a zero byte among them, spoils the word, however long.
+void tambah_ke_kata_heksa(char c) {
+  const bool awalan = panjang_kata == 1 && nol_di_awal && (c == 'x' || c == 'X');
+  if (panjang_kata == 0) nol_di_awal = c == '0';
+  ++panjang_kata;
+  if (awalan) {
+    ada_digit = false;
+  } else if (nilai_digit_heksa(c) == bukan_digit) {
+    ada_byte_salah = true;
+  } else {
+    ada_digit = true;
+    const bool berarti = digit_berarti > 0 || c != '0';
+    if (berarti && digit_berarti < digit_heksa_terbanyak) teks_heksa[digit_berarti] = c;
+    if (berarti) ++digit_berarti;
   }
+}
 
+Putusan putusan_kata_heksa() {
+  teks_heksa[std::min(digit_berarti, digit_heksa_terbanyak)] = '\0';
+  if (ada_byte_salah || !ada_digit) return Putusan::tidak_valid;
+  if (digit_berarti > digit_heksa_terbanyak) return Putusan::di_luar_jangkauan;
+  return Putusan::diterima;
+}
+
+void ke_desimal(int basis) {
+  // A binary or octal number was read as its value; a hexadecimal one left its digits.
+  const std::int32_t nilai = basis == 16 ? nilai_teks_heksa() : angka;
   std::cout << "Hasil desimal      : " << nilai << '\n';
   for (const int basis_lain : {2, 8, 16}) {
     if (basis_lain != basis) desimal_ke_basis(nilai, basis_lain);
   }
-  return Putusan::diterima;
 }
