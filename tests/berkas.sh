@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Checks the files that users get, each against what the README promises, and names every
-# promise that is not kept.
+# Checks the files that users get, as the README and the platforms they are for ask, and names
+# every promise that is not kept.
 #
 # berkas.sh paket CMAKE BUILD OTHER-BUILD VERSION README
 #     The packages of BUILD have the same bytes as those of OTHER-BUILD; lintian finds nothing

@@ -53,7 +53,8 @@ Natively, the program runs with a search path on which no command is found.
 
     transkrip.py TRANSCRIPT [--windows] -- COMMAND...
 
-With --windows the command runs the Windows build under Wine, as wine.sh prepares it: in its
+With --windows the command runs the Windows build under Wine, as wine.sh prepares it for the
+transcripts whose header says `windows: ya`: in its
 environment, in a prefix whose command processor is the stand-in that writes "[/c cls]". That
 mark stands where the expected text clears the screen, and every line end expected is CR LF, as
 the C runtime writes it in text mode.
@@ -138,11 +139,11 @@ def aliran(bidang: dict, nomor: int, berkas: list) -> tuple:
     return os.open(jenis, os.O_WRONLY if nomor else os.O_RDONLY), None
 
 
-def tidur(pid: int) -> tuple[str, int]:
+def keadaan(pid: int) -> tuple[str, int]:
     """The program's state as the kernel shows it ('S' asleep, 'Z' ended, else running or ready
     to run), and how many times it has gone to sleep."""
-    keadaan, kali = TIDUR.search(Path(f"/proc/{pid}/status").read_text()).groups()
-    return keadaan, int(kali)
+    huruf, kali = TIDUR.search(Path(f"/proc/{pid}/status").read_text()).groups()
+    return huruf, int(kali)
 
 
 def tunggu_tidur(pid: int, sudah: int = -1) -> int | None:
@@ -151,12 +152,12 @@ def tunggu_tidur(pid: int, sudah: int = -1) -> int | None:
     sleep, or None once it has ended. The kernel shows a program that spins as running or ready
     to run, never as asleep, however little of the processor a busy machine gives it."""
     for _ in range(BATAS_WAKTU * 100):
-        keadaan, kali = tidur(pid)
-        if keadaan == "Z":
+        huruf, kali = keadaan(pid)
+        if huruf == "Z":
             return None
-        if keadaan == "S" and kali > sudah:
+        if huruf == "S" and kali > sudah:
             time.sleep(JEDA)
-            if (bangun := tidur(pid)[1] - kali) > BANGUN_TERBANYAK:
+            if (bangun := keadaan(pid)[1] - kali) > BANGUN_TERBANYAK:
                 sys.exit(f"polls: wakes {bangun} times in {JEDA} s while it waits")
             return kali + bangun
         time.sleep(0.01)

@@ -1,9 +1,10 @@
 #!/bin/sh
 # wine.sh PREFIX LOADER COMSPEC PROGRAM RUNNER...: prepares the Wine prefix PREFIX for the loader
 # LOADER, where "system" runs the stand-in command processor COMSPEC, and runs there with RUNNER
-# the transcripts that can catch what is Windows' own in the Windows program PROGRAM: the command
-# processor, line ends, the C runtime's reading and writing. Where the host cannot run the
-# loader's code, it says so and exits with 77, which CTest shows as a skip.
+# the transcripts whose header says "windows: ya", those that can catch what is Windows' own in
+# the Windows program PROGRAM: the command processor, line ends, the C runtime's reading and
+# writing. Where the host cannot run the loader's code, it says so and exits with 77, which CTest
+# shows as a skip for the 32-bit loader.
 
 # Wine starts here, and its server and every program it starts inherit address randomisation
 # off: Debian's 64-bit loader is linked at 0x7d000000 with no preloader, and a kernel that puts
@@ -27,7 +28,7 @@ mkdir -p "$WINEPREFIX"
   /d "$("$pemuat" winepath -w "$saksi")" /f; } </dev/null >"$log" 2>&1 ||
   { echo "Preparing Wine failed:" && tail -n 20 "$log" && exit 1; }
 salah=0
-for nama in tabel_dasar token masukan_tak_terbaca keluaran_penuh; do
-  "$@" "$(dirname "$0")/transkrip/$nama.txt" --windows -- "$pemuat" "$program" || salah=1
+for transkrip in $(grep -l -x 'windows: ya' "$(dirname "$0")"/transkrip/*.txt); do
+  "$@" "$transkrip" --windows -- "$pemuat" "$program" || salah=1
 done
 exit "$salah"
