@@ -214,7 +214,8 @@ def beda(nama: str, tertulis: bytes, harapan: bytes, layar: bytes, kasus: list[s
     i = len(os.path.commonprefix([tertulis, harapan]))
     sekitar = slice(max(0, i - 40), i + 60)
     pesan = f"{nama} differs from byte {i}:\n  written:  {tertulis[sekitar]!r}\n  expected: "
-    pesan += repr(harapan[sekitar]) + "".join(kasus[harapan[:i].count(layar) :][:1])
+    pesan += repr(harapan[sekitar])
+    pesan += "".join(f"\n  in line:  {baris}" for baris in kasus[harapan[:i].count(layar) :][:1])
     return [] if tertulis == harapan else [pesan]
 
 
@@ -225,13 +226,13 @@ def main() -> None:
         LINGKUNGAN.update(os.environ, WINEDEBUG="-all")
         for teks in ("keluaran", "galat"):
             bidang[teks] = bidang[teks].replace(BERSIHKAN_LAYAR, JEJAK_CLS).replace("$", "^M$")
-    harapan, galat = ke_byte(bidang["keluaran"]), ke_byte(bidang["galat"])
-    status, tertulis, pesan = jalankan(perintah, bidang, ke_byte(bidang["masukan"]), harapan)
+    harapan, harapan_galat = ke_byte(bidang["keluaran"]), ke_byte(bidang["galat"])
+    status, tertulis, galat = jalankan(perintah, bidang, ke_byte(bidang["masukan"]), harapan)
 
     gagal = [] if str(status) == bidang["status"] else [f"status {status}, not {bidang['status']}"]
     layar = ke_byte(JEJAK_CLS if windows else BERSIHKAN_LAYAR)
     gagal += beda("output", tertulis, harapan, layar, bidang["kasus"])
-    gagal += beda("standard error", pesan, galat, layar, [])
+    gagal += beda("standard error", galat, harapan_galat, layar, [])
     sys.exit("\n".join(f"{jalur.name}: {pesan}" for pesan in gagal) or None)
 
 
