@@ -10,7 +10,8 @@ inline constexpr std::size_t ukuran_teks_heksa = 100;
 
 // The number typed for option A, B or C: its value, for B and C a 32-bit pattern.
 extern std::int32_t angka;
-// What option D keeps of the word typed: its significant digits, ended by a zero byte.
+// What option D keeps of the word typed: its significant digits, at most eight of them,
+// ended by a zero byte.
 extern char teks_heksa[ukuran_teks_heksa];
 // Remainder scratch that desimal_ke_basis writes while it divides; no meaning between calls.
 extern std::int32_t sisa;
