@@ -54,10 +54,9 @@ Natively, the program runs with a search path on which no command is found.
     transkrip.py TRANSCRIPT [--windows] -- COMMAND...
 
 With --windows the command runs the Windows build under Wine, as wine.sh prepares it for the
-transcripts whose header says `windows: ya`: in its
-environment, in a prefix whose command processor is the stand-in that writes "[/c cls]". That
-mark stands where the expected text clears the screen, and every line end expected is CR LF, as
-the C runtime writes it in text mode.
+transcripts whose header says `windows: ya`: in its environment, in a prefix whose command
+processor is the stand-in that writes "[/c cls]". That mark stands where the expected text clears
+the screen, and every line end expected is CR LF, as the C runtime writes it in text mode.
 """
 
 import os
@@ -84,8 +83,10 @@ LINGKUNGAN = {"PATH": "/nonexistent"}
 ARAH = ("stdin", "stdout", "stderr")
 # The bases in the menu's order, as the result labels, the prompts and the refusals name them.
 BASIS = ("desimal", "biner", "oktal", "heksadesimal")
-TOLAKAN = {"tidak-valid": "Bilangan {} tidak valid!!$"}
-TOLAKAN["di-luar-jangkauan"] = "Bilangan di luar jangkauan!!$"
+TOLAKAN = {
+    "tidak-valid": "Bilangan {} tidak valid!!$",
+    "di-luar-jangkauan": "Bilangan di luar jangkauan!!$",
+}
 
 
 def ke_byte(teks: str) -> bytes:
@@ -180,9 +181,9 @@ def ketik_pelan(pid: int, ketikan: bytes, ujung: int, keluaran: int) -> None:
 
 def jalankan(perintah: list[str], bidang: dict, ketikan: bytes, harapan: bytes):
     """Status, output and standard error of one run. What is typed comes from a file, all of it
-    at hand from the start, so that every run sends its output at the same moments. The program
-    runs with SIGPIPE and SIGXFSZ ignored, as the runner has them, so that a write past a file's
-    limit fails as on a full disk."""
+    at hand from the start, so that every run sends its output at the same moments, unless the
+    transcript names a terminal or a slow pipe for it. The program runs with SIGPIPE and SIGXFSZ
+    ignored, as the runner has them, so that a write past a file's limit fails as on a full disk."""
     if bidang["stdout"] == "terbatas":
         perintah = [shutil.which("prlimit"), f"--fsize={len(harapan)}", "--", *perintah]
     berkas = [tempfile.TemporaryFile() for _ in ARAH]  # standard input is what is typed
@@ -199,13 +200,18 @@ def jalankan(perintah: list[str], bidang: dict, ketikan: bytes, harapan: bytes):
             ketik_pelan(proses.pid, ketikan, jauh[0], berkas[1].fileno())
         elif "pipa-lambat" in (bidang["stdout"], bidang["stderr"]):
             tunggu_tidur(proses.pid)
-        # All that comes through a slow pipe until it is closed.
-        tertulis, pesan = (os.fdopen(ujung, "rb").read() if ujung else b"" for ujung in jauh[1:])
+        tertulis, pesan = (baca_sampai_habis(ujung) if ujung else b"" for ujung in jauh[1:])
         status = proses.wait(BATAS_WAKTU)
     finally:
         proses.kill()
     tertulis = tertulis or os.pread(berkas[1].fileno(), 1 << 24, 0)
     return status, tertulis, pesan[tumpah:] or os.pread(berkas[2].fileno(), 1 << 24, 0)
+
+
+def baca_sampai_habis(ujung: int) -> bytes:
+    """All that comes through a pipe until it is closed."""
+    with os.fdopen(ujung, "rb") as pipa:
+        return pipa.read()
 
 
 def beda(nama: str, tertulis: bytes, harapan: bytes, layar: bytes, kasus: list[str]) -> list[str]:
@@ -215,7 +221,8 @@ def beda(nama: str, tertulis: bytes, harapan: bytes, layar: bytes, kasus: list[s
     sekitar = slice(max(0, i - 40), i + 60)
     pesan = f"{nama} differs from byte {i}:\n  written:  {tertulis[sekitar]!r}\n  expected: "
     pesan += repr(harapan[sekitar])
-    pesan += "".join(f"\n  in line:  {baris}" for baris in kasus[harapan[:i].count(layar) :][:1])
+    if kasus:
+        pesan += f"\n  in line:  {kasus[harapan[:i].count(layar)]}"
     return [] if tertulis == harapan else [pesan]
 
 
