@@ -55,9 +55,10 @@ void tambah_ke_kata_heksa(char c) {
     ada_byte_salah = true;
   } else {
     ada_digit = true;
-    const bool berarti = digit_berarti > 0 || c != '0';
-    if (berarti && digit_berarti < digit_heksa_terbanyak) teks_heksa[digit_berarti] = c;
-    if (berarti) ++digit_berarti;
+    if (digit_berarti > 0 || c != '0') {
+      if (digit_berarti < digit_heksa_terbanyak) teks_heksa[digit_berarti] = c;
+      ++digit_berarti;
+    }
   }
 }
 
