@@ -34,10 +34,11 @@ void jaga_keluaran();
 // Gives standard output a buffer that sends its bytes through tulis_aliran.
 void pasang_penyangga_keluaran();
 
-// Typed input, one whitespace-separated token at a time. Before each token, and after sending
-// pending output before it waits for the user, each reader calls jaga_keluaran, so no reader
-// goes on once output has failed; when the input ends before a token starts, each ends the
-// dialogue through masukan_habis.
+// Typed input, with whitespace between tokens: a letter takes one character, a number stops at
+// its first non-digit, a word takes all up to the whitespace, and what is left of a token answers
+// the next read. Before each token, and after sending pending output before it waits for the
+// user, each reader calls jaga_keluaran, so no reader goes on once output has failed; when the
+// input ends before a token starts, each ends the dialogue through masukan_habis.
 char baca_karakter();
 // Takes an optional sign and the digits 0 to 9 after it, up to the first other character,
 // as a number of basis 10 (signed 32-bit), 2 or 8 (a 32-bit pattern). A number with no

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-// Room in teks_heksa: the longest word it keeps plus its terminating zero byte.
+// Room in teks_heksa, which holds at most eight digits and their terminating zero byte.
 inline constexpr std::size_t ukuran_teks_heksa = 100;
 
 // The number typed for option A, B or C: its value, for B and C a 32-bit pattern.
