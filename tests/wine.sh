@@ -12,8 +12,9 @@ export WINEDLLOVERRIDES="mscoree,mshtml=" # no offer of runtimes
 log="$WINEPREFIX.log"
 
 # Wine's server and services outlive this script, so they write to a log and hold none of its
-# streams, which CTest waits on.
+# streams, which CTest waits on. The C runtime hands ComSpec to Windows unquoted, so the stand-in
+# goes where its path holds no space, whatever the checkout's path.
 mkdir -p "$WINEPREFIX"
-{ wineserver -p && "$WINELOADER" wineboot --init && "$WINELOADER" reg add 'HKCU\Environment' \
-  /v ComSpec /d "$("$WINELOADER" winepath -w "$1")" /f; } </dev/null >"$log" 2>&1 ||
-  { echo "Preparing Wine failed:" && tail -n 20 "$log" && exit 1; }
+{ wineserver -p && "$WINELOADER" wineboot --init && cp "$1" "$WINEPREFIX/drive_c/windows/" &&
+  "$WINELOADER" reg add 'HKCU\Environment' /v ComSpec /d "C:\\windows\\${1##*/}" /f; } \
+  </dev/null >"$log" 2>&1 || { echo "Preparing Wine failed:" && tail -n 20 "$log" && exit 1; }
