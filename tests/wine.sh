@@ -12,9 +12,11 @@ export WINEDLLOVERRIDES="mscoree,mshtml=" # no offer of runtimes
 log="$WINEPREFIX.log"
 
 # Wine's server and services outlive this script, so they write to a log and hold none of its
-# streams, which CTest waits on. The C runtime hands ComSpec to Windows unquoted, so the stand-in
-# goes where its path holds no space, whatever the checkout's path.
+# streams, which CTest waits on. A server left by a run stopped before its end goes first. The C
+# runtime hands ComSpec to Windows unquoted, so the stand-in goes where its path holds no space,
+# whatever the checkout's path.
 mkdir -p "$WINEPREFIX"
-{ wineserver -p && "$WINELOADER" wineboot --init && cp "$1" "$WINEPREFIX/drive_c/windows/" &&
+{ wineserver -k; wineserver -w; wineserver -p && "$WINELOADER" wineboot --init &&
+  cp "$1" "$WINEPREFIX/drive_c/windows/" &&
   "$WINELOADER" reg add 'HKCU\Environment' /v ComSpec /d "C:\\windows\\${1##*/}" /f; } \
   </dev/null >"$log" 2>&1 || { echo "Preparing Wine failed:" && tail -n 20 "$log" && exit 1; }
