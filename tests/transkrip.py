@@ -36,8 +36,8 @@ same notation:
                            the program starts, drained only once the program waits for it
 
 A program waits on a slow pipe by sleeping, however busy the machine is, and does not wake until
-the pipe is ready: one that is never seen asleep spins till the time limit, and one that wakes
-more than three times in a pause of 0.1 s polls; both fail.
+the pipe is ready: one that is never seen asleep spins, and fails at the time limit; one that
+wakes more than three times in a pause of 0.1 s polls, and fails at once.
 
 The time limit, 10 s for the whole run, runs on a clock that stops while any task on the machine
 waits for a processor, where the kernel counts such waits (else it is the wall clock): a busy
