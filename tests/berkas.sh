@@ -46,7 +46,7 @@ di_rumah_baru() { (cd "$sementara" && HOME=$sementara sh -c "$1"); }
 paket() {
   local prefix=$sementara/.local sebelum pasang hapus
   local catatan=$prefix/share/doc/tavirel/catatan
-  sudah_dikemas "cpack --preset default and cpack --preset paket, with one SOURCE_DATE_EPOCH," \
+  sudah_dikemas "cmake --workflow --preset default, then cpack both with one SOURCE_DATE_EPOCH," \
     "$2"/tavirel_"$3"_*.deb "$1"/tavirel_"$3"_*.deb
   harus "makes the same tar.gz as $2" cmp "$1"/tavirel-"$3"-*.tar.gz "$2"/tavirel-"$3"-*.tar.gz
   harus "makes the same .deb as $2" cmp "$1"/tavirel_"$3"_*.deb "$2"/tavirel_"$3"_*.deb
